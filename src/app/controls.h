@@ -1,0 +1,48 @@
+#pragma once
+#include <QImage>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+// A label that, unless given a fixed width, sizes itself to its text like a
+// designer's auto-size label; with word wrap it keeps its width and grows down.
+class Label : public QLabel {
+public:
+    explicit Label(QWidget* parent) : QLabel(parent) {}
+    void setText(const QString& text);
+    void setAutoSize(bool on) { autoSize_ = on; }
+    bool autoSize() const { return autoSize_; }
+    // Resizes to the text at the current font (called after every rescale).
+    void fitText();
+
+private:
+    bool autoSize_ = true;
+};
+
+// A picture box. A loaded bitmap is drawn at the page's scale: at its own size
+// from the upper left (Natural), fitted inside the box keeping its proportions
+// and centred (Proportional), or filling the box (Stretch).
+class Picture : public QWidget {
+public:
+    enum class Fit { Natural, Proportional, Stretch };
+    explicit Picture(QWidget* parent) : QWidget(parent) {}
+
+    void setFit(Fit fit);
+    Fit fit() const { return fit_; }
+    void setImage(const QImage& image, const QString& name);
+    void clearPicture();
+    bool isEmpty() const { return image_.isNull(); }
+    // The name it was loaded by, as the program wrote it ("deli\ocenka10.bmp").
+    const QString& pictureName() const { return name_; }
+    const QImage& image() const { return image_; }
+    void setScale(double scale);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage image_;
+    QString name_;
+    Fit fit_ = Fit::Natural;
+    double scale_ = 1.0;
+};

@@ -1,0 +1,314 @@
+#include "app/screen.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/data_folder.h"
+#include "app/layout_dump.h"
+#include "core/errors.h"
+
+namespace {
+const char* kDesignRect = "m6DesignRect";
+const char* kFontHeight = "m6FontHeight";
+const char* kFontBold = "m6FontBold";
+const char* kFontSerif = "m6FontSerif";
+const char* kPaint = "m6Paint";
+
+const int kDefaultFontHeight = 13;
+
+Screen::ModalRunner& modalRunner() {
+    static Screen::ModalRunner runner;
+    return runner;
+}
+
+QFont fontFor(const QWidget* w, double scale) {
+    const int height = w->property(kFontHeight).toInt();
+    const bool serif = w->property(kFontSerif).toBool();
+    QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround((height > 0 ? height : kDefaultFontHeight) * scale))));
+    font.setBold(w->property(kFontBold).toBool());
+    return font;
+}
+}  // namespace
+
+Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
+    setWindowTitle(caption);
+    setObjectName(caption);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll_->setWidgetResizable(false);
+    page_ = new QWidget;
+    page_->setObjectName(QStringLiteral("page"));
+    page_->resize(pageSize_);
+    scroll_->setWidget(page_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+    resize(pageSize_);
+}
+
+Screen::~Screen() = default;
+
+void Screen::ShowModal() {
+    if (modalRunner()) {
+        modalRunner()(this);
+        return;
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+}
+
+void Screen::Close() { close(); }
+
+void Screen::setModalRunner(ModalRunner runner) { modalRunner() = std::move(runner); }
+
+// ---- the factory ----
+
+template <class W>
+W* Screen::adopt(W* w, const QString& name, QRect rect, int fontHeight, bool serif) {
+    w->setObjectName(name);
+    w->setProperty(kDesignRect, rect);
+    w->setProperty(kFontHeight, fontHeight);
+    w->setProperty(kFontSerif, serif);
+    controls_.push_back(w);
+    applyGeometry(w);
+    w->show();
+    return w;
+}
+
+QPushButton* Screen::addButton(int n, int left, int top, int width, int height, int fontHeight) {
+    auto* b = new QPushButton(page_);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    b->setText(QStringLiteral("Button%1").arg(n));
+    return adopt(b, QStringLiteral("Button%1").arg(n), QRect(left, top, width, height), fontHeight, true);
+}
+
+Label* Screen::addLabel(int n, int left, int top, int fontHeight, int width, int height) {
+    auto* l = new Label(page_);
+    l->setAutoSize(width == 0);
+    l->setTextFormat(Qt::PlainText);
+    const QString name = QStringLiteral("Label%1").arg(n);
+    adopt(l, name, QRect(left, top, width, height), fontHeight, fontHeight > 0);
+    l->setText(name);
+    return l;
+}
+
+QLineEdit* Screen::addEdit(int n, int left, int top, int width, int height, int fontHeight) {
+    auto* e = new QLineEdit(page_);
+    return adopt(e, QStringLiteral("Edit%1").arg(n), QRect(left, top, width, height), fontHeight, true);
+}
+
+QCheckBox* Screen::addCheckBox(int n, int left, int top, int width, int height, int fontHeight) {
+    auto* c = new QCheckBox(page_);
+    return adopt(c, QStringLiteral("CheckBox%1").arg(n), QRect(left, top, width, height), fontHeight, true);
+}
+
+QComboBox* Screen::addComboBox(int n, int left, int top, int width, int height, const QStringList& items,
+                               int fontHeight) {
+    auto* c = new QComboBox(page_);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    return adopt(c, QStringLiteral("ComboBox%1").arg(n), QRect(left, top, width, height), fontHeight, true);
+}
+
+Picture* Screen::addImage(int n, int left, int top, int width, int height, Picture::Fit fit) {
+    auto* p = new Picture(page_);
+    p->setFit(fit);
+    return adopt(p, QStringLiteral("Image%1").arg(n), QRect(left, top, width, height), 0, false);
+}
+
+QTableWidget* Screen::addGrid(int n, int left, int top, int width, int height, int columns, int rows,
+                              int fontHeight) {
+    auto* g = new QTableWidget(rows, columns, page_);
+    g->horizontalHeader()->hide();
+    g->verticalHeader()->hide();
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return adopt(g, QStringLiteral("StringGrid%1").arg(n), QRect(left, top, width, height), fontHeight, false);
+}
+
+QTimer* Screen::addTimer(int n, int intervalMs) {
+    auto* t = new QTimer(this);
+    t->setObjectName(QStringLiteral("Timer%1").arg(n));
+    t->setInterval(intervalMs);
+    t->start();
+    return t;
+}
+
+// ---- lookup ----
+
+QPushButton* Screen::button(int n) const { return control<QPushButton>(QStringLiteral("Button%1").arg(n)); }
+Label* Screen::label(int n) const { return control<Label>(QStringLiteral("Label%1").arg(n)); }
+QLineEdit* Screen::edit(int n) const { return control<QLineEdit>(QStringLiteral("Edit%1").arg(n)); }
+QCheckBox* Screen::checkBox(int n) const { return control<QCheckBox>(QStringLiteral("CheckBox%1").arg(n)); }
+QComboBox* Screen::comboBox(int n) const { return control<QComboBox>(QStringLiteral("ComboBox%1").arg(n)); }
+Picture* Screen::image(int n) const { return control<Picture>(QStringLiteral("Image%1").arg(n)); }
+QTableWidget* Screen::grid(int n) const { return control<QTableWidget>(QStringLiteral("StringGrid%1").arg(n)); }
+QTimer* Screen::timer(int n) const {
+    return findChild<QTimer*>(QStringLiteral("Timer%1").arg(n), Qt::FindDirectChildrenOnly);
+}
+
+// ---- geometry and scale ----
+
+QRect Screen::designRect(const QWidget* w) const {
+    QRect r = w->property(kDesignRect).toRect();
+    if (auto* l = dynamic_cast<const Label*>(w); l && (r.width() == 0 || r.height() == 0)) {
+        // An auto-sized label measures its text at the design scale.
+        const QSize size = w->size() / scale_;
+        if (r.width() == 0) r.setWidth(size.width());
+        if (r.height() == 0) r.setHeight(size.height());
+    }
+    return r;
+}
+
+void Screen::place(QWidget* w, int left, int top) {
+    QRect r = w->property(kDesignRect).toRect();
+    r.moveTo(left, top);
+    w->setProperty(kDesignRect, r);
+    applyGeometry(w);
+}
+
+void Screen::setBounds(QWidget* w, int left, int top, int width, int height) {
+    w->setProperty(kDesignRect, QRect(left, top, width, height));
+    if (auto* l = dynamic_cast<Label*>(w)) l->setAutoSize(width == 0);
+    applyGeometry(w);
+}
+
+void Screen::setFontHeight(QWidget* w, int height, bool bold) {
+    w->setProperty(kFontHeight, height);
+    w->setProperty(kFontBold, bold);
+    if (height > 0) w->setProperty(kFontSerif, true);
+    applyGeometry(w);
+}
+
+void Screen::setPageSize(QSize page) {
+    pageSize_ = page;
+    rescale();
+}
+
+void Screen::applyGeometry(QWidget* w) {
+    const QRect r = w->property(kDesignRect).toRect();
+    w->setFont(fontFor(w, scale_));
+    const QPoint topLeft(static_cast<int>(std::lround(r.left() * scale_)), static_cast<int>(std::lround(r.top() * scale_)));
+    const QSize size(static_cast<int>(std::lround(r.width() * scale_)), static_cast<int>(std::lround(r.height() * scale_)));
+    if (auto* l = dynamic_cast<Label*>(w)) {
+        l->move(topLeft);
+        if (!l->autoSize()) l->resize(size);
+        l->fitText();
+        return;
+    }
+    if (auto* p = dynamic_cast<Picture*>(w)) p->setScale(scale_);
+    w->setGeometry(QRect(topLeft, size));
+}
+
+void Screen::rescale() {
+    // Fill the window; a page taller than the window keeps at least its design
+    // size (or the window's width) and scrolls.
+    const QSize view = scroll_->size();
+    const double byWidth = double(view.width()) / pageSize_.width();
+    const double byHeight = double(view.height()) / pageSize_.height();
+    double scale = std::min(byWidth, byHeight);
+    if (scale < 1.0 && byWidth > scale) {
+        const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+        scale = std::min(1.0, double(view.width() - bar) / pageSize_.width());
+    }
+    scale_ = std::max(0.2, scale);
+    page_->resize(static_cast<int>(pageSize_.width() * scale_), static_cast<int>(pageSize_.height() * scale_));
+    for (QWidget* w : controls_) applyGeometry(w);
+}
+
+void Screen::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    rescale();
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the screen (and the main menu the whole program) behind
+    // the pupil's back; Enter would press whatever button Qt calls default.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (const KeyHandler& h : keyHandlers_) {
+            if (h.edit == watched) h.call(key);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- colours and pictures ----
+
+void Screen::Paint(QWidget* w, const QColor& colour) {
+    QPalette palette = w->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, colour);
+        palette.setColor(group, QPalette::Window, colour);
+        palette.setColor(group, QPalette::Button, colour);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::black);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+    w->setProperty(kPaint, colour);
+}
+
+void Screen::Unpaint(QWidget* w) {
+    w->setPalette(QPalette());
+    w->setAutoFillBackground(false);
+    w->setProperty(kPaint, QVariant());
+}
+
+QColor Screen::PaintOf(const QWidget* w) {
+    const QVariant v = w->property(kPaint);
+    return v.isValid() ? v.value<QColor>() : QColor();
+}
+
+void Screen::LoadPicture(Picture* image, const QString& systemName) {
+    const QString full = DataPath(systemName);
+    const QFileInfo info(full);
+    if (!info.isFile()) {
+        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));
+    }
+    QImage picture;
+    if (!picture.load(full)) {
+        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(full));
+    }
+    image->setImage(picture, systemName);
+}
+
+// ---- layout dump ----
+
+void Screen::setDumpButton(QPushButton* button) {
+    dumpButton_ = button;
+    button->hide();
+    connect(button, &QPushButton::clicked, this, [this] { RunGuarded([this] { DumpLayout(*this); }); });
+    auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")), this);
+    connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+}
+
+// ---- the placeholder ----
+
+PlaceholderScreen::PlaceholderScreen(const QString& caption) : Screen(caption) {
+    addButton(1, 40, 640, 200, 50, 24);
+    onClick(button(1), &PlaceholderScreen::Button1Click);
+}
+
+void PlaceholderScreen::FormCreate() { button(1)->setText(QStringLiteral("Повернення")); }
+
+void PlaceholderScreen::Button1Click() { Close(); }

@@ -1,0 +1,153 @@
+#pragma once
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/error_box.h"
+
+class QScrollArea;
+
+inline const QColor kWrongRed(255, 0, 0);
+inline const QColor kResultYellow(255, 255, 0);
+
+// The base of all thirty-six screens: a maximised modal window holding one page
+// of absolutely placed controls in design coordinates. The page is scaled to
+// fill the window (positions and fonts together) and scrolls when taller than
+// the screen. Controls are made by the factory below, each named by kind and
+// number ("Edit15") so that tests, the layout dump and automation can find it;
+// handlers are connected through the one error guard.
+class Screen : public QDialog {
+public:
+    // caption: the design title ("Form3"); page: the design size of the page.
+    explicit Screen(const QString& caption, QSize page = QSize(1010, 720));
+    ~Screen() override;
+
+    // Runs once at start-up under the guard, after the constructor built the controls.
+    virtual void FormCreate() {}
+
+    // Shows the screen maximised and waits until it is closed.
+    void ShowModal();
+    void Close();
+
+    // Controls by name or by kind and number; nullptr when there is none.
+    template <class T>
+    T* control(const QString& name) const {
+        return page_->findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    }
+    QPushButton* button(int n) const;
+    Label* label(int n) const;
+    QLineEdit* edit(int n) const;
+    QCheckBox* checkBox(int n) const;
+    QComboBox* comboBox(int n) const;
+    Picture* image(int n) const;
+    QTableWidget* grid(int n) const;
+    QTimer* timer(int n) const;
+    // Every control made by the factory, in order of making.
+    const std::vector<QWidget*>& controls() const { return controls_; }
+
+    // Design geometry: what the controls' Left, Top, Width and Height are.
+    QRect designRect(const QWidget* w) const;
+    void place(QWidget* w, int left, int top);
+    void setBounds(QWidget* w, int left, int top, int width, int height);
+    void setFontHeight(QWidget* w, int height, bool bold = false);
+    QSize pageSize() const { return pageSize_; }
+    void setPageSize(QSize page);
+    double pageScale() const { return scale_; }
+
+    // Background colours through the palette: kWrongRed for a wrong input,
+    // kResultYellow for a result label. Disabled inputs keep dark text.
+    static void Paint(QWidget* w, const QColor& colour);
+    static void Unpaint(QWidget* w);
+    // The colour painted on w, invalid when none.
+    static QColor PaintOf(const QWidget* w);
+
+    // Loads a bitmap of the data folder by its name ("Deli\01(9).bmp"); a missing
+    // or broken file raises "Cannot open file "<full name>". <reason>".
+    static void LoadPicture(Picture* image, const QString& systemName);
+
+    // How ShowModal runs a screen; tests swap it to open screens without blocking.
+    using ModalRunner = std::function<void(Screen*)>;
+    static void setModalRunner(ModalRunner runner);
+
+    // The hidden layout-dump button: hidden here, writes "zzkf.txt" when clicked;
+    // a developer reaches it with Ctrl+Shift+D.
+    void setDumpButton(QPushButton* button);
+    QPushButton* dumpButton() const { return dumpButton_; }
+
+protected:
+    // Font heights are in page pixels: 0 means the small default face.
+    QPushButton* addButton(int n, int left, int top, int width, int height, int fontHeight = 16);
+    // width 0: the label sizes itself to its text.
+    Label* addLabel(int n, int left, int top, int fontHeight = 0, int width = 0, int height = 0);
+    QLineEdit* addEdit(int n, int left, int top, int width, int height, int fontHeight = 16);
+    QCheckBox* addCheckBox(int n, int left, int top, int width = 20, int height = 20, int fontHeight = 16);
+    QComboBox* addComboBox(int n, int left, int top, int width, int height, const QStringList& items,
+                           int fontHeight = 16);
+    Picture* addImage(int n, int left, int top, int width, int height, Picture::Fit fit = Picture::Fit::Natural);
+    QTableWidget* addGrid(int n, int left, int top, int width, int height, int columns, int rows, int fontHeight = 13);
+    // A timer of the screen: enabled from creation, ticking while the screen is hidden.
+    QTimer* addTimer(int n, int intervalMs);
+
+    template <class S>
+    void onClick(QAbstractButton* b, void (S::*handler)()) {
+        connect(b, &QAbstractButton::clicked, this, [this, handler] { guarded<S>(handler); });
+    }
+    template <class S>
+    void onTimer(QTimer* t, void (S::*handler)()) {
+        connect(t, &QTimer::timeout, this, [this, handler] { guarded<S>(handler); });
+    }
+    template <class S>
+    void onChange(QComboBox* c, void (S::*handler)()) {
+        connect(c, &QComboBox::activated, this, [this, handler] { guarded<S>(handler); });
+    }
+    // The handler gets the Qt key code; the key still reaches the edit box.
+    template <class S>
+    void onKeyDown(QLineEdit* e, void (S::*handler)(int key)) {
+        keyHandlers_.push_back({e, [this, handler](int key) {
+                                    RunGuarded([&] { (static_cast<S*>(this)->*handler)(key); });
+                                }});
+        e->installEventFilter(this);
+    }
+
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <class S>
+    void guarded(void (S::*handler)()) {
+        RunGuarded([&] { (static_cast<S*>(this)->*handler)(); });
+    }
+    template <class W>
+    W* adopt(W* w, const QString& name, QRect rect, int fontHeight, bool serif);
+    void applyGeometry(QWidget* w);
+    void rescale();
+
+    QSize pageSize_;
+    double scale_ = 1.0;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* page_ = nullptr;
+    std::vector<QWidget*> controls_;
+    QPushButton* dumpButton_ = nullptr;
+    struct KeyHandler {
+        QObject* edit;
+        std::function<void(int)> call;
+    };
+    std::vector<KeyHandler> keyHandlers_;
+};
+
+// A screen whose work is still to come: its title and a working "Повернення".
+class PlaceholderScreen : public Screen {
+public:
+    explicit PlaceholderScreen(const QString& caption);
+    void FormCreate() override;
+    void Button1Click();
+};

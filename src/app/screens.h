@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <memory>
+#include <vector>
+
+class Screen;
+
+// The running program: the thirty-six screens, created once at start-up in
+// order and kept until the end. TForm1, the main menu, is the main window.
+class Program {
+public:
+    ~Program();
+    Screen* screen(int number) const;  // 1 … 36
+    Screen* byTitle(const QString& title) const;
+    Screen* mainWindow() const { return screen(1); }
+    int count() const { return static_cast<int>(screens_.size()); }
+
+private:
+    friend std::unique_ptr<Program> StartProgram();
+    std::vector<std::unique_ptr<Screen>> screens_;
+};
+
+// Creates TForm1 … TForm36 strictly in order, running each FormCreate under the
+// error guard before the next screen is made. The data folder is the working
+// folder. Menus reach the screens of the program started last.
+std::unique_ptr<Program> StartProgram();
+
+// The screen of the running program that a menu opens.
+Screen* ScreenNumber(int number);
+
+// Fusion with the house palette: the same look everywhere, and text that stays
+// readable on disabled inputs.
+void ApplyHouseStyle();

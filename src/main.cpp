@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "app/screen.h"
+#include "app/screens.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ApplyHouseStyle();
+    const auto program = StartProgram();
+    program->mainWindow()->showMaximized();
+    return app.exec();
+}

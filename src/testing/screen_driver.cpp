@@ -1,0 +1,22 @@
+#include "testing/screen_driver.h"
+
+void Choose(QComboBox* combo, int index) {
+    if (!combo->isEnabled()) return;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+bool IsRed(const QWidget* w) { return Screen::PaintOf(w) == kWrongRed; }
+
+bool IsYellow(const QWidget* w) { return Screen::PaintOf(w) == kResultYellow; }
+
+ModalRecorder::ModalRecorder() {
+    Screen::setModalRunner([this](Screen* s) {
+        opened.push_back(s);
+        s->show();
+    });
+}
+
+ModalRecorder::~ModalRecorder() { Screen::setModalRunner(nullptr); }
+
+StartedProgram::StartedProgram(TempDataFolder::Contents contents) : folder(contents), program(StartProgram()) {}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+class DataWriter;
+
+// Renders the whole data folder: every picture the program loads, the task files
+// and an empty "stat.txt" in every log folder (existing logs are kept).
+void RenderDataFolder(const QString& root);
+
+// One renderer per subsystem, each in its own file.
+void RenderShellData(const DataWriter& out);
+void RenderTestsData(const DataWriter& out);
+void RenderWorksData(const DataWriter& out);
+void RenderLessonsData(const DataWriter& out);
+void RenderProblemsData(const DataWriter& out);
+void RenderGamesData(const DataWriter& out);
