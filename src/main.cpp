@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyHouseStyle();
     const auto program = StartProgram();
-    program->mainWindow()->showMaximized();
+    program->mainWindow()->MaximiseOnScreen();
+    program->mainWindow()->show();
     return app.exec();
 }

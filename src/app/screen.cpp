@@ -1,6 +1,8 @@
 #include "app/screen.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollArea>
@@ -63,8 +65,15 @@ void Screen::ShowModal() {
         modalRunner()(this);
         return;
     }
-    setWindowState(windowState() | Qt::WindowMaximized);
+    MaximiseOnScreen();
     exec();
+}
+
+void Screen::MaximiseOnScreen() {
+    // Without a window manager (a kiosk session, a virtual display) maximising is
+    // only a wish: take the screen's free area ourselves as well.
+    if (const QScreen* display = QGuiApplication::primaryScreen()) setGeometry(display->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void Screen::Close() { close(); }
@@ -213,7 +222,7 @@ void Screen::applyGeometry(QWidget* w) {
 void Screen::rescale() {
     // Fill the window; a page taller than the window keeps at least its design
     // size (or the window's width) and scrolls.
-    const QSize view = scroll_->size();
+    const QSize view = size();
     const double byWidth = double(view.width()) / pageSize_.width();
     const double byHeight = double(view.height()) / pageSize_.height();
     double scale = std::min(byWidth, byHeight);
@@ -228,6 +237,11 @@ void Screen::rescale() {
 
 void Screen::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    rescale();
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
     rescale();
 }
 

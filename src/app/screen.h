@@ -36,6 +36,8 @@ public:
     // Shows the screen maximised and waits until it is closed.
     void ShowModal();
     void Close();
+    // Fills the screen's free area (the main window at start-up, every modal screen).
+    void MaximiseOnScreen();
 
     // Controls by name or by kind and number; nullptr when there is none.
     template <class T>
@@ -118,6 +120,7 @@ protected:
     }
 
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,0 +1,27 @@
+// Start-up cost: making all thirty-six screens with their pictures and papers,
+// as the pupil waits for the main menu. Prints the mean over several runs.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+#include "app/screens.h"
+#include "testing/error_recorder.h"
+#include "testing/temp_data_folder.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ApplyHouseStyle();
+    TempDataFolder folder;
+    ErrorRecorder errors;
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < runs; ++i) {
+        auto program = StartProgram();
+        QApplication::processEvents();
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6 / runs;
+    std::printf("start-up: %.1f ms a run over %d runs (%lld error boxes)\n", ms, runs, (long long)errors.messages().size());
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "app/data_folder.h"
+#include "testing/temp_data_folder.h"
+
+TEST(DataFolder, NamesResolveWithoutRegardToCaseWithEitherSeparator) {
+    TempDataFolder folder(TempDataFolder::Empty);
+    folder.write("deli/01(9).bmp", "x");
+    folder.write("kr/chdr2.bmp", "x");
+    const QString base = QDir(folder.path()).absolutePath();
+    EXPECT_EQ(DataPath("Deli\\01(9).bmp"), base + "/deli/01(9).bmp");
+    EXPECT_EQ(DataPath("deli/01(9).bmp"), base + "/deli/01(9).bmp");
+    EXPECT_EQ(DataPath("DELI\\01(9).BMP"), base + "/deli/01(9).bmp");
+    EXPECT_EQ(DataPath("kr/chdr2.bmp"), base + "/kr/chdr2.bmp");
+    EXPECT_EQ(DataPath("KR\\CHDR2.bmp"), base + "/kr/chdr2.bmp");
+}
+
+TEST(DataFolder, AMissingPartIsKeptAsWrittenUnderTheWorkingFolder) {
+    TempDataFolder folder(TempDataFolder::Empty);
+    folder.write("Add/stat.txt", "");
+    const QString base = QDir(folder.path()).absolutePath();
+    EXPECT_EQ(DataPath("ADD\\nothing.bmp"), base + "/Add/nothing.bmp");
+    EXPECT_EQ(DataPath("zcircle\\stat.txt"), base + "/zcircle/stat.txt");
+    EXPECT_EQ(DataPath("stat.txt"), base + "/stat.txt");
+}
+
+TEST(DataFolder, AnExactMatchWinsOverOneThatDiffersInCase) {
+    TempDataFolder folder(TempDataFolder::Empty);
+    // Made by hand: the test folder's own writer would merge the two.
+    QDir(folder.path()).mkpath("dd");
+    QDir(folder.path()).mkpath("DD");
+    folder.write("dd/a.txt", "lower");
+    QFile upper(folder.path() + "/DD/a.txt");
+    ASSERT_TRUE(upper.open(QIODevice::WriteOnly));
+    const QString base = QDir(folder.path()).absolutePath();
+    EXPECT_EQ(DataPath("DD\\a.txt"), base + "/DD/a.txt");
+    EXPECT_EQ(DataPath("dd\\a.txt"), base + "/dd/a.txt");
+}
