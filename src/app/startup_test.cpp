@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/screen.h"
@@ -116,4 +118,24 @@ TEST(StartUp, AMissingPictureSkipsTheRestOfThatMenuAndStartUpGoesOn) {
     EXPECT_EQ(programs->button(2)->text(), "Button2");
     // The next screen was made as usual.
     EXPECT_EQ(program->screen(33)->button(2)->text(), "Десяткові дроби");
+}
+
+TEST(StartUp, ClosingTheMainMenuEndsTheProgramWhileOtherScreensStillExist) {
+    StartedProgram run;
+    Screen* main = run.program->mainWindow();
+    main->show();
+    Click(run.screen(1)->button(2));  // the tests menu opens …
+    Click(run.screen(2)->button(1));  // … and closes again
+    QTimer::singleShot(0, main, [main] { Click(main->button(1)); });
+    QTimer guard;
+    bool timedOut = false;
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        timedOut = true;
+        QApplication::quit();
+    });
+    guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_NE(run.screen(36), nullptr);
 }
