@@ -290,11 +290,6 @@ TEST(Work1, EachTaskIsMarkedOnce) {
     EXPECT_EQ(p.s->answeredCount(), 1);
 }
 
-TEST(Work1, TheVerdictFieldIsNotForTyping) {
-    Pupil p;
-    EXPECT_TRUE(p.s->edit(1)->isReadOnly());
-}
-
 TEST(Work1, AMissingTaskFileStopsWithTheToolkitMessageAndLeavesNothingToMark) {
     Pupil p;
     p.folder.remove("n9\\t4v3.txt");
