@@ -1,4 +1,7 @@
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
+#include "datagen/works_tasks.h"
 
-void RenderWorksData(const DataWriter&) {}
+void RenderWorksData(const DataWriter& out) {
+    for (const TaskFileSource& file : Work1TaskFiles()) out.writeTextFile(file.name, file.lines);
+}
