@@ -35,6 +35,10 @@ bool LessonSeries::advanceExercise() {
     return true;
 }
 
+bool LessonSeries::acceptingAnswers() const {
+    return seriesStarted() && !over_ && controls_.check && !controls_.check->isHidden();
+}
+
 void LessonSeries::offerNextExercise() {
     controls_.check->hide();
     if (!isLastExercise()) controls_.next->show();
@@ -50,6 +54,7 @@ void LessonSeries::advanceProgress() {
 }
 
 void LessonSeries::finishSeries() {
+    if (over_) return;
     over_ = true;
     controls_.check->hide();
     controls_.next->hide();

@@ -67,6 +67,9 @@ protected:
     bool advanceExercise();
 
     bool isLastExercise() const { return exercise_ >= length_; }
+    // Whether "Перевірка" may judge now: a series runs, this exercise is not
+    // judged yet and the series is not over.
+    bool acceptingAnswers() const;
     // A wrong exercise (or, where the lesson counts boxes, a wrong box).
     void countErrors(int n = 1) { errors_ += n; }
     // "Перевірка" gives way to "Продовження", unless the series is at its last exercise.
@@ -76,6 +79,7 @@ protected:
     void advanceProgress();
     // The end of the series: "Перевірка" and "Продовження" hidden,
     // "Поздоровляю!", the elapsed time, then the log line and the mark picture.
+    // Only once: a series writes one log line.
     void finishSeries();
 
     // Enter in this answer box does what "Перевірка" does, while "Перевірка" is

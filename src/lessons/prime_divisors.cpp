@@ -151,7 +151,7 @@ void TForm19::showExercise(bool firstOfSeries) {
 // Each press reads the box after the last one read: even steps read a divisor
 // (right column), odd steps the quotient under the number (left column).
 void TForm19::Button3Click() {
-    if (!seriesStarted() || seriesOver() || step_ > kLastAnswerBox - 3) return;
+    if (!acceptingAnswers() || step_ > kLastAnswerBox - 3) return;
     QLineEdit* box = edit(kFirstAnswerBox + step_);
     const bool divisorStep = step_ % 2 == 0;
     ++step_;

@@ -160,6 +160,10 @@ TEST(PrimeDivisors, AWrongQuotientEndsTheExerciseWithOneError) {
     Answer(l.s, "06");
     EXPECT_EQ(l.s.label(2)->text(), "Неправильно");
     EXPECT_EQ(l.s.errorCount(), 1);
+    // A judged exercise is not judged again, even if its hidden button is pressed.
+    Answer(l.s, "2");
+    EXPECT_EQ(l.s.errorCount(), 1);
+    EXPECT_EQ(l.s.step(), 2);
     EXPECT_FALSE(Shown(l.s.edit(4)));
     // The same prime twice is accepted only as often as it occurs.
     random.then({0, 10, 20});  // 2, 3, 5 = 30
