@@ -35,7 +35,6 @@ public:
     void Button3Click();  // "Перевірка"
     void Button4Click();  // "Продовження"
 
-    const PrimeExercise& exercise() const { return exercise_; }
     // How many times "Перевірка" was pressed in this exercise.
     int step() const { return step_; }
 
