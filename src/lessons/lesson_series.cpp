@@ -1,0 +1,93 @@
+#include "lessons/lesson_series.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "app/results_log.h"
+
+LessonSeries::LessonSeries(const QString& caption, QSize page) : Screen(caption, page) {}
+
+QString LessonSeries::logTail() const { return QStringLiteral("  рівень ") + QString::number(level_); }
+
+int LessonSeries::mark() const { return std::max(0, length_ - errors_); }
+
+void LessonSeries::beginAttempt() {
+    BeginAttempt(attempt_);
+    attemptBegun_ = true;
+}
+
+bool LessonSeries::startSeries(int level, int length) {
+    if (seriesStarted()) return false;
+    if (!attemptBegun_) beginAttempt();
+    for (QPushButton* b : controls_.choices) b->hide();
+    level_ = level;
+    length_ = std::max(1, length);
+    exercise_ = 1;
+    controls_.check->show();
+    return true;
+}
+
+bool LessonSeries::advanceExercise() {
+    if (!seriesStarted() || over_ || isLastExercise()) return false;
+    controls_.next->hide();
+    controls_.check->show();
+    ++exercise_;
+    return true;
+}
+
+bool LessonSeries::acceptingAnswers() const {
+    return seriesStarted() && !over_ && controls_.check && !controls_.check->isHidden();
+}
+
+void LessonSeries::offerNextExercise() {
+    controls_.check->hide();
+    if (!isLastExercise()) controls_.next->show();
+}
+
+void LessonSeries::advanceProgress() {
+    // Counted before the picture is loaded: a missing picture must not cost the
+    // pupil a stage of the next one.
+    const int before = correct_++;
+    const int stage = length_ - 1 - before;
+    const QString name = progressPictureBase() + (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp"));
+    LoadPicture(controls_.progress, name);
+}
+
+void LessonSeries::finishSeries() {
+    if (over_) return;
+    over_ = true;
+    controls_.check->hide();
+    controls_.next->hide();
+    controls_.congratulation->setText(QStringLiteral("Поздоровляю!"));
+    attempt_.errorCount = errors_;
+    FinishAttempt(attempt_);
+    // The time goes on screen before anything that can fail; the log line comes
+    // before the mark picture, so that a missing picture never costs the teacher
+    // the result. " c" with a Latin c, as the logs have always had it.
+    controls_.time->setText(QStringLiteral("Час ") + QString::number(attempt_.elapsedSeconds) + QStringLiteral(" c"));
+    attempt_.logLine += QString::number(errors_) + QStringLiteral(" час виконання ") +
+                        QString::number(attempt_.elapsedSeconds) + QStringLiteral(" c") + logTail();
+    AppendLine(logPath(), attempt_.logLine);
+    LoadPicture(controls_.mark, markPictureName(mark()));
+}
+
+void LessonSeries::checkOnEnter(QLineEdit* box) {
+    enterBoxes_.push_back(box);
+    box->installEventFilter(this);
+}
+
+bool LessonSeries::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        std::find(enterBoxes_.begin(), enterBoxes_.end(), watched) != enterBoxes_.end()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            if (!key->isAutoRepeat() && controls_.check && !controls_.check->isHidden() && box->isEnabled() &&
+                !box->isHidden() && !box->text().isEmpty()) {
+                controls_.check->click();
+            }
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
