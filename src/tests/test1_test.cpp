@@ -512,3 +512,24 @@ TEST(Test1, OracleRightAnswersScoreZeroAndTheDrawsKeepTheirPromises) {
     }
     EXPECT_EQ(folder.lines("stat.txt").size(), seeds);
 }
+
+TEST(Test1, ThePaperIsLaidOutWithoutOverlaps) {
+    TempDataFolder folder;
+    FakeClock clock;
+    for (int seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE(seed);
+        SeededRandom random(seed);
+        const auto p = CreateScreen<TForm3>();
+        Click(p->button(2));  // every answer label filled in
+        std::vector<QWidget*> shown;
+        for (QWidget* w : p->controls())
+            if (Shown(w)) shown.push_back(w);
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (size_t j = i + 1; j < shown.size(); ++j)
+                ASSERT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << shown[i]->objectName().toStdString() << " " << shown[j]->objectName().toStdString();
+        // Everything stays on the page.
+        for (QWidget* w : shown)
+            ASSERT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
+}
