@@ -216,6 +216,12 @@ void Screen::applyGeometry(QWidget* w) {
         return;
     }
     if (auto* p = dynamic_cast<Picture*>(w)) p->setScale(scale_);
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        // The square keeps its pixel size unless told: it grows with the page,
+        // so that a pupil can still hit it on a large screen.
+        const int side = std::max(13, static_cast<int>(std::lround(std::min(r.width(), r.height()) * 0.8 * scale_)));
+        box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side));
+    }
     w->setGeometry(QRect(topLeft, size));
 }
 

@@ -81,14 +81,3 @@ void IndependentWork::ShowClosingCount(QLineEdit* verdict) {
     setBounds(verdict, 40, r.top(), 300, r.height());
     verdict->setText(QStringLiteral("Відповідей-%1 Правильних-%2").arg(answered_).arg(right_));
 }
-
-void IndependentWork::resizeEvent(QResizeEvent* event) {
-    Screen::resizeEvent(event);
-    // A check box's square keeps its pixel size when the page is scaled up; the
-    // task boxes are the pupil's to hit, so they grow with the page.
-    const int side = std::max(13, static_cast<int>(std::lround(16 * pageScale())));
-    const QString sheet = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side);
-    for (QWidget* w : controls()) {
-        if (auto* box = qobject_cast<QCheckBox*>(w)) box->setStyleSheet(sheet);
-    }
-}

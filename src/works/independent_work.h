@@ -65,8 +65,6 @@ protected:
     // "Відповідей-…  Правильних-…" in the verdict field, moved and widened to hold it.
     void ShowClosingCount(QLineEdit* verdict);
 
-    void resizeEvent(QResizeEvent* event) override;
-
     int variant_ = 0;
     std::array<int, 19> taskFlags_{};  // 1..18; flag k is k while box k is ticked
     int firstTask_ = 0;
