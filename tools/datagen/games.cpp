@@ -1,4 +1,5 @@
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
+#include "datagen/games_maugli.h"
 
-void RenderGamesData(const DataWriter&) {}
+void RenderGamesData(const DataWriter& out) { RenderMaugliPictures(out); }
