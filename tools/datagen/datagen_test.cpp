@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,11 @@ TEST(Datagen, EveryPictureIsARealColourfulBitmap) {
         const QImage image(path);
         ASSERT_FALSE(image.isNull()) << path.toStdString();
         EXPECT_LE(image.width() * image.height(), 800 * 600) << "too large: " << path.toStdString();
+        // Fraction bars are a plain stroke on purpose.
+        if (QFileInfo(path).fileName().startsWith("chdr", Qt::CaseInsensitive)) {
+            ++count;
+            continue;
+        }
         // No grey box: a picture has colours in it.
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); y += 7)
