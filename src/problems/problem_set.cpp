@@ -47,8 +47,10 @@ void ProblemSet::Button2Click() {
 
     PrimeUsed.fill(false);
     ++ProblemNo;
-    Generate(kind);
+    // Open before generating: should a generator fail half way, "Перевірка" still
+    // marks the problem and the set can be finished.
     problemOpen_ = true;
+    Generate(kind);
 
     if (plan_.answerCaptionLabel > 0) label(plan_.answerCaptionLabel)->setText(QStringLiteral("Відповідь: "));
     label(plan_.titleLabel)->setText(QStringLiteral("Задача %1").arg(ProblemNo));
@@ -80,20 +82,22 @@ void ProblemSet::Button3Click() {
         ShowRightAnswers();
     }
 
-    if (ProblemNo == kProblemsPerAttempt) finishAttempt();
+    if (ProblemNo == kProblemsPerAttempt) {
+        const int mark = std::max(0, kProblemsPerAttempt - ErrorCount);
+        FinishSet(ErrorCount, plan_.folder + QStringLiteral("\\ocenka%1s.bmp").arg(mark));
+    }
 }
 
-void ProblemSet::finishAttempt() {
+void ProblemSet::FinishSet(int errors, const QString& markPicture) {
     label(plan_.titleLabel)->setText(QStringLiteral("Поздоровляю!"));
     button(3)->hide();
     button(2)->hide();
-    const int mark = std::max(0, kProblemsPerAttempt - ErrorCount);
-    LoadPictureOrReport(image(plan_.markImage), plan_.folder + QStringLiteral("\\ocenka%1s.bmp").arg(mark));
+    LoadPictureOrReport(image(plan_.markImage), markPicture);
     FinishAttempt(attempt_);
-    attempt_.errorCount = ErrorCount;
+    attempt_.errorCount = errors;
     // The time goes on screen before the log is written: a missing log must not hide it.
     label(plan_.timeLabel)->setText(QStringLiteral("Час %1 c").arg(attempt_.elapsedSeconds));
-    attempt_.logLine += QString::number(ErrorCount) + QStringLiteral(" час виконання ") +
+    attempt_.logLine += QString::number(errors) + QStringLiteral(" час виконання ") +
                         QString::number(attempt_.elapsedSeconds) + QStringLiteral(" c ") +
                         QStringLiteral(" рівень %1").arg(plan_.level);
     AppendLine(plan_.folder + QStringLiteral("\\stat.txt"), attempt_.logLine);

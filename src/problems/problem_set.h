@@ -80,6 +80,11 @@ protected:
     // Shows an edit enabled and empty.
     static void OpenField(QLineEdit* edit);
 
+    // The end of an attempt: "Поздоровляю!", the mark picture, the time and the
+    // log line with `errors`. The staged screens, which count their own errors
+    // and name their own marks, end through it too.
+    void FinishSet(int errors, const QString& markPicture);
+
     // A picture that cannot be loaded is reported, and the marking goes on.
     void LoadPictureOrReport(Picture* image, const QString& name);
 
@@ -91,8 +96,6 @@ protected:
     std::array<bool, 16> KindUsed{};
 
 private:
-    void finishAttempt();
-
     ProblemSetPlan plan_;
     AttemptRecord attempt_;
     bool problemOpen_ = false;  // a problem is shown and not yet checked
