@@ -1,4 +1,5 @@
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
+#include "datagen/problems_set1.h"
 
-void RenderProblemsData(const DataWriter&) {}
+void RenderProblemsData(const DataWriter& out) { RenderSet1Pictures(out); }

@@ -1,0 +1,143 @@
+#include "problems/problem_set.h"
+
+#include "app/results_log.h"
+#include "core/errors.h"
+
+ProblemSet::ProblemSet(const QString& caption, QSize page, ProblemSetPlan plan)
+    : Screen(caption, page), plan_(std::move(plan)) {}
+
+void ProblemSet::WireFlow() {
+    if (timer(1) == nullptr) addTimer(1, 100);
+    onClick(button(1), &ProblemSet::Button1Click);
+    onClick(button(2), &ProblemSet::Button2Click);
+    onClick(button(3), &ProblemSet::Button3Click);
+    onTimer(timer(1), &ProblemSet::Timer1Timer);
+}
+
+void ProblemSet::FormCreate() {
+    setDumpButton(button(4));
+    KindUsed.fill(false);
+    Randomize();
+    RightCount = 0;
+    ProblemNo = 0;
+    ErrorCount = 0;
+    AnimStep = 0;
+    button(1)->setText(QStringLiteral("Повернення"));
+    button(2)->setText(QStringLiteral("Початок"));
+    button(3)->setText(QStringLiteral("Перевірка"));
+    button(3)->hide();
+}
+
+void ProblemSet::Button1Click() { Close(); }
+
+void ProblemSet::Button2Click() {
+    // Only while problems remain and none is waiting for its check.
+    if (problemOpen_ || ProblemNo >= kProblemsPerAttempt) return;
+    if (ProblemNo == 0) BeginAttempt(attempt_);
+    button(2)->hide();
+    button(3)->show();
+    ClearProblem();
+
+    int kind = 0;
+    do {
+        kind = DrawCategory(plan_.kindDrawN, plan_.kindDrawBase);
+    } while (kind < 1 || kind > plan_.kindCount || KindUsed[size_t(kind)]);
+    KindUsed[size_t(kind)] = true;
+    CurrentKind = kind;
+
+    PrimeUsed.fill(false);
+    ++ProblemNo;
+    // Open before generating: should a generator fail half way, "Перевірка" still
+    // marks the problem and the set can be finished.
+    problemOpen_ = true;
+    Generate(kind);
+
+    if (plan_.answerCaptionLabel > 0) label(plan_.answerCaptionLabel)->setText(QStringLiteral("Відповідь: "));
+    label(plan_.titleLabel)->setText(QStringLiteral("Задача %1").arg(ProblemNo));
+}
+
+void ProblemSet::Button3Click() {
+    // One check per problem: a second one would count the same answer twice.
+    if (!problemOpen_) return;
+    problemOpen_ = false;
+    if (ProblemNo < kProblemsPerAttempt) {
+        button(2)->setText(QStringLiteral("Продовження"));
+        button(2)->show();
+    }
+    button(3)->hide();
+
+    if (AnswerIsRight()) {
+        ++RightCount;
+        label(plan_.verdictLabel)->setText(QStringLiteral("Правильно"));
+        if (RightCount < kProblemsPerAttempt) {
+            if (RightCount <= plan_.stillPictures.size())
+                LoadPictureOrReport(image(plan_.rewardImage), plan_.stillPictures[RightCount - 1]);
+        } else {
+            AnimStep = 1;  // five of five: the animation takes over the reward picture
+        }
+    } else {
+        ++ErrorCount;
+        label(plan_.verdictLabel)->setText(QStringLiteral("Неправильно"));
+        if (plan_.rightCaptionLabel > 0) label(plan_.rightCaptionLabel)->setText(QStringLiteral("Правильна відповідь:"));
+        ShowRightAnswers();
+    }
+
+    if (ProblemNo == kProblemsPerAttempt) {
+        const int mark = std::max(0, kProblemsPerAttempt - ErrorCount);
+        FinishSet(ErrorCount, plan_.folder + QStringLiteral("\\ocenka%1s.bmp").arg(mark));
+    }
+}
+
+void ProblemSet::FinishSet(int errors, const QString& markPicture) {
+    label(plan_.titleLabel)->setText(QStringLiteral("Поздоровляю!"));
+    button(3)->hide();
+    button(2)->hide();
+    LoadPictureOrReport(image(plan_.markImage), markPicture);
+    FinishAttempt(attempt_);
+    attempt_.errorCount = errors;
+    // The time goes on screen before the log is written: a missing log must not hide it.
+    label(plan_.timeLabel)->setText(QStringLiteral("Час %1 c").arg(attempt_.elapsedSeconds));
+    attempt_.logLine += QString::number(errors) + QStringLiteral(" час виконання ") +
+                        QString::number(attempt_.elapsedSeconds) + QStringLiteral(" c ") +
+                        QStringLiteral(" рівень %1").arg(plan_.level);
+    AppendLine(plan_.folder + QStringLiteral("\\stat.txt"), attempt_.logLine);
+}
+
+void ProblemSet::Timer1Timer() {
+    if (AnimStep < 1 || AnimStep > plan_.frames.size()) return;
+    // Stopped while loading: a missing frame is reported once, not every tick.
+    const int frame = AnimStep;
+    AnimStep = 0;
+    LoadPicture(image(plan_.rewardImage), plan_.frames[frame - 1]);
+    AnimStep = frame % int(plan_.frames.size()) + 1;
+}
+
+int ProblemSet::DrawFreshPrime(int n, int base, bool mark) {
+    int index = 0;
+    do {
+        index = DrawCategory(n, base);
+    } while (PrimeUsed[size_t(index)]);
+    if (mark) PrimeUsed[size_t(index)] = true;
+    return Primes[size_t(index)];
+}
+
+void ProblemSet::MarkPrime(int prime) {
+    for (size_t i = 1; i < Primes.size(); ++i)
+        if (Primes[i] == prime) PrimeUsed[i] = true;
+}
+
+void ProblemSet::OpenField(QLineEdit* edit) {
+    edit->clear();
+    edit->setEnabled(true);
+    edit->show();
+}
+
+void ProblemSet::LoadPictureOrReport(Picture* image, const QString& name) {
+    // Marking must not stop half way for a picture: the verdict, the mark, the
+    // time and the log line come after it, and the set could never be finished.
+    try {
+        LoadPicture(image, name);
+    } catch (const ToolkitError& error) {
+        ShowErrorBox(error.message());
+    }
+}
