@@ -139,3 +139,24 @@ TEST(StartUp, ClosingTheMainMenuEndsTheProgramWhileOtherScreensStillExist) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_NE(run.screen(36), nullptr);
 }
+
+TEST(StartUp, EveryScreenWithADumpButtonHidesItAndWritesItsLayout) {
+    StartedProgram run;
+    int screensWithDump = 0;
+    for (int n = 1; n <= 36; ++n) {
+        Screen* s = run.screen(n);
+        if (!s->dumpButton()) continue;
+        ++screensWithDump;
+        EXPECT_FALSE(Shown(s->dumpButton())) << "Form" << n;
+        run.folder.remove("zzkf.txt");
+        Click(s->dumpButton());
+        const QStringList lines = run.folder.lines("zzkf.txt");
+        ASSERT_FALSE(lines.isEmpty()) << "Form" << n;
+        EXPECT_TRUE(lines[0].startsWith("button")) << "Form" << n;
+        const QString dumpName = s->dumpButton()->objectName().toLower() + ".";
+        for (const QString& line : lines) EXPECT_FALSE(line.startsWith(dumpName)) << "Form" << n;
+    }
+    // The four sub-menus at least; the main menu has none.
+    EXPECT_GE(screensWithDump, 4);
+    EXPECT_EQ(run.screen(1)->dumpButton(), nullptr);
+}
