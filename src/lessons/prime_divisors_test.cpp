@@ -198,6 +198,34 @@ TEST(PrimeDivisors, LevelFiveFillsTheLastRowAndLaterExercisesStartSmall) {
     for (int n = 2; n <= 11; ++n) EXPECT_TRUE(l.s.edit(n)->isEnabled()) << n;
 }
 
+TEST(PrimeDivisors, ContinuingAfterASolvedExerciseStartsAFreshColumn) {
+    Lesson l;
+    ScriptedRandom random({0, 0, 10, 0, 0, 0});  // 2·2·3 = 12, then 2·2·2 = 8
+    Click(l.s.button(6));
+    AnswerFactors(l.s, {2, 3, 2});
+    ASSERT_EQ(l.s.label(2)->text(), "Правильно");
+    ASSERT_TRUE(l.s.label(1)->text().isEmpty());
+    Click(l.s.button(4));
+    EXPECT_EQ(l.s.exerciseNumber(), 2);
+    EXPECT_EQ(l.s.label(1)->text(), "Розкладіть число на прості множники:");
+    EXPECT_EQ(l.s.label(3)->text(), "Урок №3");
+    EXPECT_TRUE(l.s.label(2)->text().isEmpty());
+    EXPECT_EQ(l.s.edit(1)->text(), "8");
+    EXPECT_FALSE(l.s.edit(1)->isEnabled());
+    EXPECT_TRUE(Shown(l.s.edit(1)));
+    for (int n = 2; n <= 11; ++n) {
+        EXPECT_TRUE(l.s.edit(n)->text().isEmpty()) << n;  // the "1" written for the pupil goes too
+        EXPECT_EQ(Shown(l.s.edit(n)), n == 2) << n;
+    }
+    EXPECT_EQ(l.s.step(), 0);
+    EXPECT_EQ(VisibleButtons(l.s), (QStringList{"Button1", "Button3"}));
+    // The struck-off primes of the last exercise are free again.
+    AnswerFactors(l.s, {2, 2, 2});
+    EXPECT_EQ(l.s.label(2)->text(), "Правильно");
+    EXPECT_EQ(l.s.correctCount(), 2);
+    EXPECT_EQ(l.s.image(1)->pictureName(), "Deli\\03(8).bmp");
+}
+
 TEST(PrimeDivisors, LevelFourWritesTheOneUnderItsFourthDivisor) {
     Lesson l;
     ScriptedRandom random({0, 10, 20, 30});  // 2·3·5·7 = 210
