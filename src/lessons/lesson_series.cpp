@@ -41,7 +41,11 @@ bool LessonSeries::acceptingAnswers() const {
 
 void LessonSeries::offerNextExercise() {
     controls_.check->hide();
-    if (!isLastExercise()) controls_.next->show();
+    if (!isLastExercise()) {
+        controls_.next->show();
+        // Otherwise focus falls to "Повернення", and a stray Space would leave the lesson.
+        controls_.next->setFocus();
+    }
 }
 
 void LessonSeries::advanceProgress() {

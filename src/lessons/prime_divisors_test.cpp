@@ -434,6 +434,7 @@ TEST(PrimeDivisors, FocusFollowsTheColumn) {
     Answer(l.s, "6");
     EXPECT_TRUE(l.s.edit(4)->hasFocus());
     Answer(l.s, "9");
+    EXPECT_TRUE(l.s.button(4)->hasFocus());
     Click(l.s.button(4));
     EXPECT_TRUE(l.s.edit(2)->hasFocus());
     l.s.hide();
