@@ -62,7 +62,7 @@ protected:
     // empty lines. A file that lacks one of the answer lines (1-based) cannot be
     // marked fairly, so it is reported instead of being shown.
     QStringList ReadTaskLines(int count, std::initializer_list<int> answerLines) const;
-    // "Відповідей-…  Правильних-…" in the verdict field, moved and widened to hold it.
+    // "Відповідей-… Правильних-…" in the verdict field, moved and widened to hold it.
     void ShowClosingCount(QLineEdit* verdict);
 
     int variant_ = 0;

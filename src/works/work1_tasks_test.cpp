@@ -107,6 +107,28 @@ TEST(Work1Tasks, AllFortyFourFilesAreMadeInWindows1251WithCrLf) {
     }
 }
 
+// A number standing in a task's text (an example of how to write the answer,
+// say) must not be the answer itself: the pupil would copy it and be "right".
+TEST(Work1Tasks, NoTextGivesAwayItsAnswer) {
+    static const QRegularExpression number(QStringLiteral("-?\\d+(,\\d+)?"));
+    // Text lines (shown or not) of each task: those before its fraction lines or answer.
+    const int kTextLines[] = {0, 3, 3, 5, 3, 6, 5, 4, 4, 4, 4, 4};
+    for (const TaskFileSource& f : Work1TaskFiles()) {
+        SCOPED_TRACE(f.name.toStdString());
+        const int task = f.name.mid(4).section(u'v', 0, 0).toInt();
+        ASSERT_EQ(f.lines.size(), kLinesRead[task]);
+        QStringList inText;
+        for (const QString& line : f.lines.mid(0, kTextLines[task])) {
+            auto it = number.globalMatch(line);
+            while (it.hasNext()) inText << it.next().captured();
+        }
+        for (int line : answerLines(task)) {
+            EXPECT_FALSE(inText.contains(f.lines[line - 1]))
+                << "answer \"" << f.lines[line - 1].toStdString() << "\" stands in the text";
+        }
+    }
+}
+
 // The right answers worked out again from the numbers in each task's own text
 // and fractions: a wrong sum in a task file would mark a pupil's right answer wrong.
 TEST(Work1Tasks, TheAnswersFollowFromTheTasksNumbers) {
