@@ -110,5 +110,7 @@ void ApplyHouseStyle() {
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(40, 40, 40));
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(40, 40, 40));
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(110, 110, 110));
+    // A disabled box is told apart by its ground, not by fading what is in it.
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(238, 236, 228));
     QApplication::setPalette(palette);
 }
