@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <set>
+#include <stdexcept>
 
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
@@ -132,6 +133,93 @@ TEST(Test1, DrawsTheWorkedPaperWithItsExactTexts) {
     for (int n : {19, 20, 22, 24, 26, 28, 38, 39, 40, 41, 42, 43, 44, 45, 46, 48}) EXPECT_EQ(Text(*p, n), "") << n;
     EXPECT_EQ(p->itemCount(), 46);
     EXPECT_FALSE(p->marked());
+}
+
+namespace {
+// Returns scripted values in order and remembers the bound n of every Random(n),
+// so a test can pin both what is drawn and from how many values.
+class BoundRecorder : public RandomSource {
+public:
+    explicit BoundRecorder(std::vector<int> values) : values_(std::move(values)) { setRandomSource(this); }
+    ~BoundRecorder() override { setRandomSource(nullptr); }
+    int next(int n) override {
+        bounds.push_back(n);
+        if (position_ >= values_.size()) throw std::runtime_error("random script exhausted");
+        const int value = values_[position_++];
+        if (value < 0 || value >= n) throw std::runtime_error("scripted value out of range");
+        return value;
+    }
+    void randomize() override {}
+    bool exhausted() const { return position_ >= values_.size(); }
+    std::vector<int> bounds;
+
+private:
+    std::vector<int> values_;
+    size_t position_ = 0;
+};
+
+std::vector<int> Repeat(int n, int times) { return std::vector<int>(size_t(times), n); }
+
+std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
+    std::vector<int> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+}  // namespace
+
+TEST(Test1, EveryDrawComesInOrderFromItsOwnRange) {
+    FakeClock clock;
+    // Problem 1 with every redraw: d2 repeats d1 (2) and is drawn again (7); in row 1
+    // the second number, 21, is replaced by 2·10 = 20, which repeats the first, so it
+    // is drawn again (22); in row 2 the first number, 20, is replaced by 7·10 = 70 and
+    // the second, 70, repeats it and is drawn again (71).
+    const std::vector<int> problem1 = {Cat(1, 10), Cat(1, 10), Cat(4, 10),
+                                       Cat(2, 10), 0, 1, 0, 2, 3, 4, 5, 6,
+                                       Cat(1, 10), 0, 0, 50, 51, 52, 53, 54, 55};
+    PaperScript rest;
+    rest.hiExtra = 4;  // drawn before the lower bound's extra
+    rest.loExtra = 1;
+    const std::vector<int> defaults = rest.values();
+    std::vector<int> values = problem1;
+    values.insert(values.end(), defaults.begin() + 16, defaults.end());
+
+    BoundRecorder random(values);
+    const auto p = CreateScreen<TForm3>();
+    EXPECT_TRUE(random.exhausted());
+    const std::vector<int> expected = Join({
+        {39, 39, 39, 59}, Repeat(980, 2), {90}, Repeat(980, 5),   // d1, d2 twice, row 1
+        {59, 980, 90}, Repeat(980, 6),                             // row 2
+        {19}, Repeat(49, 7),                                       // k and the factors
+        Repeat(59, 5), Repeat(79, 5),                              // g1 and its primes, g2 and its primes
+        {59, 39, 39, 59, 49, 49, 109, 69, 69},                     // three pairs: g, p1, p2
+        {100, 69}, Repeat(99, 6),                                  // coprime numbers
+        {8990, 39, 39},                                            // t, e1, e2
+        {39, 39, 39, 39, 5, 5},                                    // q1, q2, q3, v, hi, lo
+    });
+    EXPECT_EQ(random.bounds, expected);
+
+    const QStringList row1{"20, ", "22, ", "23, ", "24, ", "25, ", "26   діляться націло на 2 ?"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(Text(*p, 3 + i), row1[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Text(*p, 10 + i), QString::number(70 + i) + ", ") << i;
+    EXPECT_EQ(Text(*p, 15), "75   діляться націло на 7 ?");
+    // w = 132: the upper bound takes the first extra, the lower one the second.
+    EXPECT_EQ(Text(*p, 37), "Скільки горіхів зібрав Тарасик, якщо їх було більше 99 і менше 168?");
+}
+
+TEST(Test1, SharedPrimeMayBeFiveButTheOthersNeverAre) {
+    FakeClock clock;
+    PaperScript script;
+    // p1 = 5 (index 3); then index 3 again and a repeated 3 are drawn anew: 3, 7, 11, 13, 29.
+    script.coprimeDraws = {50, Cat(3, 20), Cat(3, 20), Cat(2, 20), Cat(2, 20), Cat(4, 20), Cat(5, 20), Cat(6, 20),
+                           Cat(10, 20)};
+    BoundRecorder random(script.values());
+    const auto p = CreateScreen<TForm3>();
+    EXPECT_TRUE(random.exhausted());
+    // The draws of problem 5 sit between problem 4's last prime and problem 6's t.
+    const auto start = std::find(random.bounds.begin(), random.bounds.end(), 100);
+    ASSERT_NE(start, random.bounds.end());
+    EXPECT_EQ(std::vector<int>(start, start + 10), Join({{100, 39}, Repeat(89, 7), {8990}}));
+    EXPECT_EQ(Text(*p, 27), "5. Установіть, чи є числа 105 i 20735 взаємно простими");
 }
 
 TEST(Test1, AnUntouchedPaperMarkedAtOnce) {
