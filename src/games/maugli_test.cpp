@@ -386,6 +386,43 @@ TEST(Maugli, RightAnswersMoveTheCharacterAndTheWarningsAtPoseFourDiffer) {
     EXPECT_EQ(game.s().endState(), TForm36::Lost);
 }
 
+TEST(Maugli, TheCharacterGoesRoundItsRestPosesAndWarnsFromPoseSeven) {
+    Game game;
+    SeededRandom seeded(14);
+    game.start(1);
+    const auto play = [&](int ticks) {
+        QStringList frames;
+        for (int i = 0; i < ticks; ++i) {
+            game.tick();
+            frames << game.character();
+        }
+        return frames;
+    };
+    game.answerRight();
+    EXPECT_EQ(play(3), QStringList({"GTM\\m1.bmp", "GTM\\m2.bmp", "GTM\\m3.bmp"}));
+    // The tick that brings the next problem also wipes the verdict and the typed answer.
+    EXPECT_EQ(game.verdict(), "");
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(game.s().edit(n)->text(), "") << n;
+    game.answerRight();
+    EXPECT_EQ(play(2), QStringList({"GTM\\m11.bmp", "GTM\\m22.bmp"}));
+    EXPECT_EQ(game.s().pose(), 7);
+    // Pose 7 shares the wrong-answer frames and the warnings of pose 0.
+    game.answer("", "", "");
+    EXPECT_EQ(play(4), QStringList({"GTM\\m222.bmp", "GTM\\m1vis2.bmp", "GTM\\m222.bmp", "GTM\\m1.bmp"}));
+    game.tick(24);  // 28 ticks after the last animation step
+    EXPECT_EQ(game.character(), "GTM\\m1.bmp");
+    game.tick();
+    EXPECT_EQ(game.character(), "GTM\\g!1.bmp");
+    game.tick(30);
+    EXPECT_EQ(game.character(), "GTM\\g!2.bmp");
+    // A right answer in time: from pose 7 back to rest pose 4.
+    game.answerRight();
+    EXPECT_EQ(play(3), QStringList({"GTM\\m33.bmp", "GTM\\m44.bmp", "GTM\\m44.bmp"}));
+    EXPECT_EQ(game.s().pose(), 4);
+    EXPECT_EQ(game.s().idleTicks(), 2);
+    EXPECT_EQ(game.s().score(), 3);
+}
+
 TEST(Maugli, OtherGardensOpenWithTheWrongAnswerAnimation) {
     Game game;
     SeededRandom seeded(8);
