@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/controls.h"
@@ -102,9 +103,13 @@ protected:
     void onClick(QAbstractButton* b, void (S::*handler)()) {
         connect(b, &QAbstractButton::clicked, this, [this, handler] { guarded<S>(handler); });
     }
+    // A failing tick is reported once, not every tick.
     template <class S>
     void onTimer(QTimer* t, void (S::*handler)()) {
-        connect(t, &QTimer::timeout, this, [this, handler] { guarded<S>(handler); });
+        auto lastMessage = std::make_shared<QString>();
+        connect(t, &QTimer::timeout, this, [this, handler, lastMessage] {
+            RunGuardedRepeating([&] { (static_cast<S*>(this)->*handler)(); }, *lastMessage);
+        });
     }
     template <class S>
     void onChange(QComboBox* c, void (S::*handler)()) {

@@ -38,10 +38,14 @@ public:
         throw ToolkitError("File not found");
     }
     void Edit15KeyDown(int key) { keys.push_back(key); }
-    void Timer1Timer() { ++ticks; }
+    void Timer1Timer() {
+        ++ticks;
+        if (!tickError.isEmpty()) throw ToolkitError(tickError);
+    }
 
     std::vector<int> keys;
     int ticks = 0;
+    QString tickError;
 };
 }  // namespace
 
@@ -155,4 +159,50 @@ TEST(LayoutDump, TheTestsMenuGivesTwentyEightLines) {
     EXPECT_TRUE(lines[23].startsWith("button12.Top:="));
     EXPECT_TRUE(lines[24].startsWith("image1.Left:="));
     EXPECT_TRUE(lines[27].startsWith("image2.Top:="));
+}
+
+namespace {
+void waitForTicks(SampleScreen& screen, int count) {
+    const int target = screen.ticks + count;
+    QElapsedTimer waited;
+    waited.start();
+    while (screen.ticks < target && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_GE(screen.ticks, target);
+}
+}  // namespace
+
+TEST(Screen, ATimerThatFailsOnEveryTickIsReportedOnceUntilItRecovers) {
+    auto screen = CreateScreen<SampleScreen>();
+    ErrorRecorder errors;
+    screen->tickError = "Cannot open file \"face.bmp\". No such file or directory";
+    waitForTicks(*screen, 5);
+    EXPECT_EQ(errors.messages().size(), 1);
+    screen->tickError.clear();
+    waitForTicks(*screen, 2);
+    screen->tickError = "File not found";
+    waitForTicks(*screen, 3);
+    EXPECT_EQ(errors.messages(), (QStringList{"Cannot open file \"face.bmp\". No such file or directory", "File not found"}));
+}
+
+TEST(Screen, ErrorsRaisedWhileABoxIsOpenDoNotStackBoxes) {
+    auto screen = CreateScreen<SampleScreen>();
+    int boxes = 0;
+    int deepest = 0;
+    int open = 0;
+    // A box that, like the real one, runs the event loop while it waits for OK.
+    setErrorSink([&](const QString&) {
+        ++boxes;
+        deepest = std::max(deepest, ++open);
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 100) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+            Click(screen->button(2));  // the pupil keeps clicking a failing button behind the box
+        }
+        --open;
+    });
+    Click(screen->button(2));
+    ErrorRecorder::InstallUnexpectedErrorFailure();
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(deepest, 1);
 }
