@@ -204,13 +204,14 @@ TEST(Set1, GiftsTakeEveryNounForm) {
 
 TEST(Set1, RosesStepsAndSweetsJoinTheirTextsExactly) {
     {
-        // kind 3; G = 2·3·5; x = 30·2·3, y = 30·13, z = 30·19
-        Scripted run({20, 0, 10, 20, 0, 10, 10, 10});
+        // kind 3; G = 7·7·3, drawn in that order (a 30 for the last factor, drawn
+        // from 29, would stop the script); x = 147·2·3, y = 147·13, z = 147·19
+        Scripted run({20, 30, 30, 10, 0, 10, 10, 10});
         EXPECT_EQ(Lines(*run.screen),
-                  "Із 180 жовтих, 390 білих і 570 червоних троянд склали букети. Яку найбільшу кількість\n"
+                  "Із 882 жовтих, 1911 білих і 2793 червоних троянд склали букети. Яку найбільшу кількість\n"
                   "букетів можна скласти, щоб у всіх букетах троянд кожного кольору було  порівну?\n");
-        EXPECT_EQ(Solve(*run.screen).fields, QStringList{"30"});
-        Type(run.screen->edit(1), "30");
+        EXPECT_EQ(Solve(*run.screen).fields, QStringList{"147"});
+        Type(run.screen->edit(1), "147");
         Click(run.screen->button(3));
         EXPECT_EQ(run.screen->label(8)->text(), "Правильно");
     }
