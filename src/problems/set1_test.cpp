@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <set>
+#include <stdexcept>
 
 #include "app/layout_dump.h"
 #include "problems/set1.h"
@@ -112,6 +113,28 @@ struct Scripted {
         Click(screen->button(2));
         EXPECT_TRUE(random.exhausted());
     }
+};
+
+// Plays a script like ScriptedRandom and also keeps the n of every Random(n), so a
+// test can pin the range of each draw, not only the values it returns.
+class RecordingRandom : public RandomSource {
+public:
+    explicit RecordingRandom(std::vector<int> values) : values_(std::move(values)) { setRandomSource(this); }
+    ~RecordingRandom() override { setRandomSource(nullptr); }
+    int next(int n) override {
+        ranges.push_back(n);
+        if (position_ >= values_.size() || values_[position_] >= n) {
+            ADD_FAILURE() << "draw " << position_ + 1 << " of Random(" << n << ") is off the script";
+            throw std::runtime_error("random script broken");
+        }
+        return values_[position_++];
+    }
+    void randomize() override {}
+    std::vector<int> ranges;
+
+private:
+    std::vector<int> values_;
+    size_t position_ = 0;
 };
 
 }  // namespace
@@ -487,4 +510,35 @@ TEST(Set1, AMissingLogIsReportedAfterTheMarkIsShown) {
     EXPECT_EQ(s->image(2)->pictureName(), "z1\\ocenka0s.bmp");
     EXPECT_EQ(s->label(1)->text(), "Поздоровляю!");
     EXPECT_FALSE(folder.exists("z1\\stat.txt"));
+}
+
+// The range of every draw, in order, for each kind: a wider or narrower range
+// would reach primes or days the problem never uses, and the shared generator
+// must be read exactly this many times.
+TEST(Set1, EachKindDrawsFromItsOwnRangesInOrder) {
+    struct Case {
+        std::vector<int> draws;
+        std::vector<int> ranges;
+    };
+    const std::vector<Case> cases = {
+        // dictionaries: kind, p, P, L, q, r (one redraw)
+        {{0, 10, 10, 2, 0, 0, 30}, {59, 39, 59, 5, 49, 49, 49}},
+        // gifts: kind, three factors of G, s1 … s3, y, z
+        {{10, 10, 30, 10, 10, 10, 10, 0, 0}, {59, 39, 39, 29, 29, 29, 29, 19, 19}},
+        // roses: kind, three factors of G, s1, s2, y, z
+        {{20, 30, 30, 10, 0, 10, 10, 10}, {59, 39, 39, 29, 29, 29, 19, 19}},
+        // steps: kind, k, x, y
+        {{30, 20, 30, 0}, {59, 39, 39, 19}},
+        // pool: kind, a, b (one redraw), c, w
+        {{40, 0, 0, 10, 20, 50}, {59, 49, 49, 49, 49, 69}},
+        // sweets: kind, p1, p2, p3 (one redraw), c, then the bounds by h − 2 = 50
+        {{50, 0, 10, 10, 20, 10, 7, 3}, {59, 39, 39, 49, 49, 49, 50, 50}},
+    };
+    for (const Case& c : cases) {
+        TempDataFolder folder;
+        RecordingRandom random(c.draws);
+        auto s = CreateScreen<TForm24>();
+        Click(s->button(2));
+        EXPECT_EQ(random.ranges, c.ranges) << "kind " << s->currentKind();
+    }
 }
