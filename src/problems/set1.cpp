@@ -131,9 +131,19 @@ void TForm24::Dictionaries() {
              QStringLiteral("отримала однакову кількість словників кожного виду."));
 }
 
+// The common factor of the gifts and the roses. The three draws are separate
+// statements: the operands of one product may be evaluated in any order, and the
+// generator is shared, so the order of the draws is part of the result.
+int64_t TForm24::DrawCommonFactor() {
+    const int first = DrawPrime(39, 10);
+    const int second = DrawPrime(39, 10);
+    const int third = DrawPrime(29, 10);
+    return int64_t(first) * second * third;
+}
+
 // Chocolates, oranges and bananas: the most gifts and what goes into each.
 void TForm24::Gifts() {
-    const int64_t G = int64_t(DrawPrime(39, 10)) * DrawPrime(39, 10) * DrawPrime(29, 10);
+    const int64_t G = DrawCommonFactor();
     const int s1 = DrawPrime(29, 10), s2 = DrawPrime(29, 10), s3 = DrawPrime(29, 10);
     const int64_t x = G * s1 * s2 * s3;
     const int64_t y = G * DrawPrime(19, 50);
@@ -158,7 +168,7 @@ void TForm24::Gifts() {
 
 // Bunches of roses of three colours: the gcd.
 void TForm24::Roses() {
-    const int64_t G = int64_t(DrawPrime(39, 10)) * DrawPrime(39, 10) * DrawPrime(29, 10);
+    const int64_t G = DrawCommonFactor();
     const int s1 = DrawPrime(29, 10), s2 = DrawPrime(29, 10);
     const int64_t x = G * s1 * s2;
     const int64_t y = G * DrawPrime(19, 50);

@@ -27,6 +27,7 @@ private:
     void Steps();
     void Pool();
     void Sweets();
+    int64_t DrawCommonFactor();
     void ShowText(const QString& line2, const QString& line3, const QString& line4);
 
     // Right answers of the problem on screen: Edit1 … Edit4; the pool's weekday 1 … 7.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <set>
+#include <stdexcept>
 
 #include "app/layout_dump.h"
 #include "problems/set1.h"
@@ -114,6 +115,28 @@ struct Scripted {
     }
 };
 
+// Plays a script like ScriptedRandom and also keeps the n of every Random(n), so a
+// test can pin the range of each draw, not only the values it returns.
+class RecordingRandom : public RandomSource {
+public:
+    explicit RecordingRandom(std::vector<int> values) : values_(std::move(values)) { setRandomSource(this); }
+    ~RecordingRandom() override { setRandomSource(nullptr); }
+    int next(int n) override {
+        ranges.push_back(n);
+        if (position_ >= values_.size() || values_[position_] >= n) {
+            ADD_FAILURE() << "draw " << position_ + 1 << " of Random(" << n << ") is off the script";
+            throw std::runtime_error("random script broken");
+        }
+        return values_[position_++];
+    }
+    void randomize() override {}
+    std::vector<int> ranges;
+
+private:
+    std::vector<int> values_;
+    size_t position_ = 0;
+};
+
 }  // namespace
 
 TEST(Set1, StartsIdleWithOnlyStartAndReturn) {
@@ -204,13 +227,14 @@ TEST(Set1, GiftsTakeEveryNounForm) {
 
 TEST(Set1, RosesStepsAndSweetsJoinTheirTextsExactly) {
     {
-        // kind 3; G = 2·3·5; x = 30·2·3, y = 30·13, z = 30·19
-        Scripted run({20, 0, 10, 20, 0, 10, 10, 10});
+        // kind 3; G = 7·7·3, drawn in that order (a 30 for the last factor, drawn
+        // from 29, would stop the script); x = 147·2·3, y = 147·13, z = 147·19
+        Scripted run({20, 30, 30, 10, 0, 10, 10, 10});
         EXPECT_EQ(Lines(*run.screen),
-                  "Із 180 жовтих, 390 білих і 570 червоних троянд склали букети. Яку найбільшу кількість\n"
+                  "Із 882 жовтих, 1911 білих і 2793 червоних троянд склали букети. Яку найбільшу кількість\n"
                   "букетів можна скласти, щоб у всіх букетах троянд кожного кольору було  порівну?\n");
-        EXPECT_EQ(Solve(*run.screen).fields, QStringList{"30"});
-        Type(run.screen->edit(1), "30");
+        EXPECT_EQ(Solve(*run.screen).fields, QStringList{"147"});
+        Type(run.screen->edit(1), "147");
         Click(run.screen->button(3));
         EXPECT_EQ(run.screen->label(8)->text(), "Правильно");
     }
@@ -486,4 +510,35 @@ TEST(Set1, AMissingLogIsReportedAfterTheMarkIsShown) {
     EXPECT_EQ(s->image(2)->pictureName(), "z1\\ocenka0s.bmp");
     EXPECT_EQ(s->label(1)->text(), "Поздоровляю!");
     EXPECT_FALSE(folder.exists("z1\\stat.txt"));
+}
+
+// The range of every draw, in order, for each kind: a wider or narrower range
+// would reach primes or days the problem never uses, and the shared generator
+// must be read exactly this many times.
+TEST(Set1, EachKindDrawsFromItsOwnRangesInOrder) {
+    struct Case {
+        std::vector<int> draws;
+        std::vector<int> ranges;
+    };
+    const std::vector<Case> cases = {
+        // dictionaries: kind, p, P, L, q, r (one redraw)
+        {{0, 10, 10, 2, 0, 0, 30}, {59, 39, 59, 5, 49, 49, 49}},
+        // gifts: kind, three factors of G, s1 … s3, y, z
+        {{10, 10, 30, 10, 10, 10, 10, 0, 0}, {59, 39, 39, 29, 29, 29, 29, 19, 19}},
+        // roses: kind, three factors of G, s1, s2, y, z
+        {{20, 30, 30, 10, 0, 10, 10, 10}, {59, 39, 39, 29, 29, 29, 19, 19}},
+        // steps: kind, k, x, y
+        {{30, 20, 30, 0}, {59, 39, 39, 19}},
+        // pool: kind, a, b (one redraw), c, w
+        {{40, 0, 0, 10, 20, 50}, {59, 49, 49, 49, 49, 69}},
+        // sweets: kind, p1, p2, p3 (one redraw), c, then the bounds by h − 2 = 50
+        {{50, 0, 10, 10, 20, 10, 7, 3}, {59, 39, 39, 49, 49, 49, 50, 50}},
+    };
+    for (const Case& c : cases) {
+        TempDataFolder folder;
+        RecordingRandom random(c.draws);
+        auto s = CreateScreen<TForm24>();
+        Click(s->button(2));
+        EXPECT_EQ(random.ranges, c.ranges) << "kind " << s->currentKind();
+    }
 }
