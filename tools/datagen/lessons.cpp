@@ -4,7 +4,6 @@
 
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
-#include "datagen/lessons_pictures.h"
 #include "datagen/paint_kit.h"
 
 using namespace paint;
@@ -233,7 +232,7 @@ void RenderLessonsData(const DataWriter& out) {
         const QImage& whole = rewards[level - 1];
         const QString base = QStringLiteral("Deli\\0%1").arg(level);
         for (int stage = 9; stage >= 1; --stage) {
-            out.savePicture(base + QStringLiteral("(%1).bmp").arg(stage), lessons::RevealTiles(whole, 10 - stage, 10));
+            out.savePicture(base + QStringLiteral("(%1).bmp").arg(stage), RevealStage(whole, 10 - stage, 10));
         }
         out.savePicture(base + QStringLiteral(".bmp"), whole);
     }

@@ -233,25 +233,32 @@ QImage MarkPicture(int mark, int outOf, int width, int height) {
     return image;
 }
 
-QImage RevealStage(const QImage& whole, int shown, int stages) {
+int RevealOrder(int k, int tiles) {
+    // A stride with no common divisor with the count visits every tile once.
+    int stride = 3;
+    while (std::gcd(stride, tiles) != 1) ++stride;
+    return (k * stride + 1) % tiles;
+}
+
+QImage RevealStage(const QImage& whole, int shown, int tiles) {
     QImage image = whole.copy();
+    if (tiles <= 0) return image;
+    const int rows = tiles > 5 ? 2 : 1;
+    const int cols = (tiles + rows - 1) / rows;
+    const double tw = double(whole.width()) / cols, th = double(whole.height()) / rows;
+    const QColor cards[] = {QColor(120, 160, 235), QColor(245, 150, 120), QColor(130, 200, 150), QColor(240, 190, 90),
+                            QColor(190, 140, 230)};
     QPainter p(&image);
     Prepare(p);
-    const int cols = 4, rows = (stages + cols - 1) / cols;
-    const double tw = double(whole.width()) / cols, th = double(whole.height()) / rows;
-    // A fixed scattered order of the tiles.
-    std::vector<int> order(size_t(cols * rows));
-    std::iota(order.begin(), order.end(), 0);
-    for (size_t i = 0; i < order.size(); ++i) std::swap(order[i], order[(i * 7 + 3) % order.size()]);
-    const size_t tilesShown = stages > 0 ? size_t(std::clamp(shown, 0, stages)) * order.size() / size_t(stages) : 0;
-    for (size_t k = tilesShown; k < order.size(); ++k) {
-        const int tile = order[k];
+    for (int k = std::clamp(shown, 0, tiles); k < tiles; ++k) {
+        const int tile = RevealOrder(k, tiles);
         const QRectF box((tile % cols) * tw, (tile / cols) * th, tw, th);
-        const QColor cover = (tile + tile / cols) % 2 ? QColor(120, 150, 210) : QColor(150, 175, 225);
-        p.fillRect(box, cover);
-        p.setPen(QPen(QColor(255, 255, 255, 160), 2));
-        p.drawRect(box.adjusted(1, 1, -1, -1));
-        Text(p, box, QStringLiteral("?"), int(std::min(tw, th) * 0.5), QColor(255, 255, 255, 200));
+        const QColor card = cards[tile % 5];
+        p.fillRect(box, card.lighter(115));
+        p.setPen(QPen(Qt::white, 3));
+        p.setBrush(card);
+        p.drawRoundedRect(box.adjusted(4, 4, -4, -4), 10, 10);
+        Text(p, box, QStringLiteral("?"), int(std::min(tw, th) * 0.5), QColor(255, 255, 255, 220));
     }
     return image;
 }

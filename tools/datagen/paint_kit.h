@@ -32,9 +32,12 @@ void Panel(QPainter& p, const QRectF& box, const QColor& fill);
 // A mark picture: the mark large in a ribbon with `mark` of `outOf` stars lit.
 QImage MarkPicture(int mark, int outOf, int width = 320, int height = 120);
 
-// The stage of a picture revealed bit by bit: `shown` of `stages` tiles drawn,
-// the others hidden under a cover of question marks. Tiles come in a fixed
-// scattered order, so each stage shows all the earlier one did and more.
-QImage RevealStage(const QImage& whole, int shown, int stages);
+// A reward picture as the pupil earns it: `tiles` tiles in one or two rows, of
+// which `shown` are uncovered; the rest lie under bright cards with a question
+// mark. Tiles are uncovered in a fixed scattered order, exactly one more at each
+// stage, so every stage shows all the earlier one did.
+QImage RevealStage(const QImage& whole, int shown, int tiles);
+// The tile uncovered at the k-th stage (k from 0), in the grid's reading order.
+int RevealOrder(int k, int tiles);
 
 }  // namespace paint
