@@ -11,8 +11,16 @@
 QStringList ReadTextLines(const QString& fullPath);
 // Creates or empties the file and writes the lines, each followed by CR LF.
 void RewriteTextLines(const QString& fullPath, const QStringList& lines);
-// Appends one line and CR LF to a file that must already exist.
+// Appends one line and CR LF to a file that must already exist. The lines go in
+// one write under a lock beside the file ("stat.txt.lock"), so programs sharing
+// a data folder never interleave or lose lines; a last line left without its
+// CR LF gets it first. A lock not had within kLogLockWaitMs raises LogBusyMessage().
 void AppendTextLine(const QString& fullPath, const QString& line);
+void AppendTextLines(const QString& fullPath, const QStringList& lines);
+QString LogBusyMessage();
+inline constexpr int kLogLockWaitMs = 2000;
+// An append takes milliseconds; a lock this old was left by a program that died.
+inline constexpr int kStaleLogLockMs = 10000;
 
 QByteArray EncodeWindows1251(const QString& text);
 QString DecodeWindows1251(const QByteArray& bytes);
