@@ -23,6 +23,8 @@ const char* kFontSerif = "m6FontSerif";
 const char* kPaint = "m6Paint";
 
 const int kDefaultFontHeight = 13;
+// No text a pupil reads is shrunk below this many pixels to make a page fit.
+const int kLegibleTextPx = 15;
 
 Screen::ModalRunner& modalRunner() {
     static Screen::ModalRunner runner;
@@ -48,6 +50,11 @@ Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll_->setWidgetResizable(false);
+    // A page below the fold must be plain to see: a wide bar with a coloured handle.
+    scroll_->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { width: 22px; background: rgb(228, 222, 206); }"
+        "QScrollBar::handle:vertical { background: rgb(70, 120, 200); min-height: 40px; border-radius: 6px; margin: 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"));
     page_ = new QWidget;
     page_->setObjectName(QStringLiteral("page"));
     page_->resize(pageSize_);
@@ -225,20 +232,45 @@ void Screen::applyGeometry(QWidget* w) {
     w->setGeometry(QRect(topLeft, size));
 }
 
+double Screen::legibleScale() const {
+    // The smallest text the pupil may have to read decides how far the page may
+    // shrink; the design size itself is always allowed.
+    int smallest = 0;
+    for (const QWidget* w : controls_) {
+        if (w == dumpButton_ || w->isHidden() || dynamic_cast<const Picture*>(w)) continue;
+        const int height = w->property(kFontHeight).toInt();
+        const int px = height > 0 ? height : kDefaultFontHeight;
+        if (smallest == 0 || px < smallest) smallest = px;
+    }
+    return smallest > 0 ? std::min(1.0, double(kLegibleTextPx) / smallest) : 0.2;
+}
+
 void Screen::rescale() {
-    // Fill the window; a page taller than the window keeps at least its design
-    // size (or the window's width) and scrolls.
+    // Fill the window. A page taller than the window shrinks to fit while its
+    // texts stay legible; past that it keeps the legible size (as wide as the
+    // window allows, never wider than its design) and scrolls.
     const QSize view = size();
     const double byWidth = double(view.width()) / pageSize_.width();
     const double byHeight = double(view.height()) / pageSize_.height();
     double scale = std::min(byWidth, byHeight);
-    if (scale < 1.0 && byWidth > scale) {
+    const double floor = legibleScale();
+    if (scale < floor && byWidth > scale) {
         const int bar = scroll_->verticalScrollBar()->sizeHint().width();
         scale = std::min(1.0, double(view.width() - bar) / pageSize_.width());
     }
     scale_ = std::max(0.2, scale);
     page_->resize(static_cast<int>(pageSize_.width() * scale_), static_cast<int>(pageSize_.height() * scale_));
     for (QWidget* w : controls_) applyGeometry(w);
+}
+
+QRect Screen::visiblePageRect() const {
+    const QWidget* viewport = scroll_->viewport();
+    return QRect(page_->mapFrom(viewport, QPoint(0, 0)), viewport->size()).intersected(page_->rect());
+}
+
+void Screen::revealControl(QWidget* w) {
+    // Scroll to the control's own rectangle with a margin, whatever else moved the view.
+    scroll_->ensureWidgetVisible(w, 8, 8);
 }
 
 void Screen::resizeEvent(QResizeEvent* event) {

@@ -64,6 +64,12 @@ public:
     QSize pageSize() const { return pageSize_; }
     void setPageSize(QSize page);
     double pageScale() const { return scale_; }
+    // The smallest scale at which every shown text stays legible (at most 1).
+    double legibleScale() const;
+    // Scrolls a tall page so that the control is in view.
+    void revealControl(QWidget* w);
+    // The part of the page in view, in page pixels.
+    QRect visiblePageRect() const;
 
     // Background colours through the palette: kWrongRed for a wrong input,
     // kResultYellow for a result label. Disabled inputs keep dark text.

@@ -86,6 +86,9 @@ void TestPaper::Button2Click() {
     DisableInputs();
     if (rules_.checkButton == CheckButton::DisabledAfterMarking) button(2)->setEnabled(false);
     if (rules_.checkButton == CheckButton::HiddenAfterMarking) button(2)->hide();
+    // Disabling the inputs moved the focus, and with it the view, down the page:
+    // the pupil must see the result.
+    revealControl(result);
 
     WriteLogLine();
 }
