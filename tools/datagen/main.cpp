@@ -3,16 +3,23 @@
 #include <exception>
 
 #include "datagen/datagen.h"
+#include "datagen/icons.h"
 
 // datagen <folder>: renders the data folder the program runs in.
+// datagen --icons <folder>: renders the desktop menu's icons.
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: datagen <data folder>\n");
+    const bool icons = argc == 3 && QByteArray(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: datagen <data folder> | datagen --icons <folder>\n");
         return 2;
     }
     try {
-        RenderDataFolder(QString::fromLocal8Bit(argv[1]));
+        if (icons) {
+            RenderIcons(QString::fromLocal8Bit(argv[2]));
+        } else {
+            RenderDataFolder(QString::fromLocal8Bit(argv[1]));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datagen: %s\n", e.what());
         return 1;

@@ -1,5 +1,6 @@
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
+#include "app/data_location.h"
 
 void RenderDataFolder(const QString& root) {
     const DataWriter out(root);
@@ -9,4 +10,6 @@ void RenderDataFolder(const QString& root) {
     RenderLessonsData(out);
     RenderProblemsData(out);
     RenderGamesData(out);
+    // Last: a folder cut short by an error is rendered again at the next start.
+    WriteDataStamp(root);
 }
