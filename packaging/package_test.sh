@@ -12,16 +12,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$(ls "$work"/out/matematyka6_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 fonts-liberation; do
+for need in libqt6widgets6 libqt6charts6 fonts-liberation; do
     grep -q "$need" <<<"$depends" || fail "the package does not depend on $need"
 done
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root/usr
-for f in bin/matematyka6 lib/matematyka6/matematyka6-datagen share/applications/matematyka6.desktop \
+for f in bin/matematyka6 bin/matematyka6-report share/applications/matematyka6-report.desktop \
+         share/icons/hicolor/64x64/apps/matematyka6-report.png lib/matematyka6/matematyka6-datagen share/applications/matematyka6.desktop \
          share/icons/hicolor/48x48/apps/matematyka6.png share/icons/hicolor/256x256/apps/matematyka6.png; do
     [ -e "$root/$f" ] || fail "missing from the package: $f"
 done
 desktop-file-validate "$root/share/applications/matematyka6.desktop"
+desktop-file-validate "$root/share/applications/matematyka6-report.desktop"
 
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$work/home" "$work/elsewhere"

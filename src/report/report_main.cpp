@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+#include "report/report_window.h"
+
+// matematyka6-report [FOLDER…]: a data folder, or a class folder of data folders.
+// With none, the pupil's own data folder of this computer.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QStringList folders = QApplication::arguments().mid(1);
+    if (folders.isEmpty())
+        folders << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/matematyka6");
+    for (QString& f : folders) f = QDir(f).absolutePath();
+    ReportWindow window;
+    window.openFolders(folders);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,315 @@
+#include "report/report_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTimeAxis>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScatterSeries>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QValueAxis>
+#include <map>
+#include <set>
+
+#include "report/class_summary.h"
+
+namespace {
+QTableWidget* newTable(const QStringList& headings) {
+    auto* t = new QTableWidget(0, int(headings.size()));
+    t->setHorizontalHeaderLabels(headings);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setStretchLastSection(true);
+    return t;
+}
+
+QString escaped(const QString& s) { return s.toHtmlEscaped(); }
+}  // namespace
+
+ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Математика 6 — результати"));
+    model_ = new AttemptsModel(this);
+    filter_ = new AttemptsFilterModel(this);
+    filter_->setSourceModel(model_);
+
+    auto* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    auto* tools = addToolBar(QStringLiteral("Дії"));
+    tools->setMovable(false);
+    const auto action = [&](const QString& text, const QKeySequence& keys, void (ReportWindow::*slot)()) {
+        auto* a = new QAction(text, this);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, slot);
+        file->addAction(a);
+        tools->addAction(a);
+        return a;
+    };
+    action(QStringLiteral("Відкрити теку…"), QKeySequence::Open, &ReportWindow::chooseFolder);
+    action(QStringLiteral("Оновити"), QKeySequence(Qt::Key_F5), &ReportWindow::reload);
+    action(QStringLiteral("Експорт у CSV…"), QKeySequence(Qt::CTRL | Qt::Key_E), &ReportWindow::exportCsv);
+    action(QStringLiteral("Друк…"), QKeySequence::Print, &ReportWindow::print);
+    action(QStringLiteral("Зберегти як PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &ReportWindow::savePdf);
+    file->addSeparator();
+    auto* quit = file->addAction(QStringLiteral("Вихід"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    auto* bar = new QHBoxLayout;
+    const auto labelled = [&](const QString& text, QWidget* w) {
+        auto* l = new QLabel(text);
+        l->setBuddy(w);
+        bar->addWidget(l);
+        bar->addWidget(w);
+    };
+    pupil_ = new QComboBox;
+    module_ = new QComboBox;
+    pupil_->setMinimumContentsLength(14);
+    module_->setMinimumContentsLength(22);
+    from_ = new QDateEdit;
+    to_ = new QDateEdit;
+    for (QDateEdit* d : {from_, to_}) {
+        d->setCalendarPopup(true);
+        d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    }
+    labelled(QStringLiteral("&Учень:"), pupil_);
+    labelled(QStringLiteral("&Модуль:"), module_);
+    labelled(QStringLiteral("&Від:"), from_);
+    labelled(QStringLiteral("&До:"), to_);
+    bar->addStretch();
+    layout->addLayout(bar);
+    connect(pupil_, &QComboBox::currentIndexChanged, this, &ReportWindow::applyFilter);
+    connect(module_, &QComboBox::currentIndexChanged, this, &ReportWindow::applyFilter);
+    connect(from_, &QDateEdit::dateChanged, this, &ReportWindow::applyFilter);
+    connect(to_, &QDateEdit::dateChanged, this, &ReportWindow::applyFilter);
+
+    tabs_ = new QTabWidget;
+    view_ = new QTableView;
+    view_->setModel(filter_);
+    view_->setSortingEnabled(true);
+    view_->sortByColumn(AttemptsModel::Date, Qt::AscendingOrder);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->verticalHeader()->hide();
+    view_->horizontalHeader()->setStretchLastSection(true);
+    view_->setAlternatingRowColors(true);
+    tabs_->addTab(view_, QStringLiteral("&Спроби"));
+    summary_ = newTable({QStringLiteral("Учень"), QStringLiteral("Модуль"), QStringLiteral("Спроб"),
+                         QStringLiteral("Остання"), QStringLiteral("Найкраща"), QStringLiteral("Середній час, c")});
+    summary_->setSortingEnabled(true);
+    tabs_->addTab(summary_, QStringLiteral("П&ідсумок"));
+    chart_ = new QChartView;
+    chart_->setRenderHint(QPainter::Antialiasing);
+    tabs_->addTab(chart_, QStringLiteral("&Графік"));
+    unread_ = newTable({QStringLiteral("Файл"), QStringLiteral("Рядок"), QStringLiteral("Текст"), QStringLiteral("Чому")});
+    tabs_->addTab(unread_, QStringLiteral("&Нечитані рядки"));
+    layout->addWidget(tabs_);
+    setCentralWidget(central);
+    resize(1100, 700);
+}
+
+void ReportWindow::chooseFolder() {
+    const QString dir = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Тека з результатами (одного учня або всього класу)"), folders_.value(0));
+    if (!dir.isEmpty()) openFolders({dir});
+}
+
+void ReportWindow::openFolders(const QStringList& folders) {
+    folders_ = folders;
+    reload();
+}
+
+void ReportWindow::reload() {
+    model_->setAttempts(nullptr);
+    log_ = ReadClass(folders_);
+    model_->setAttempts(&log_.attempts);
+
+    QSignalBlocker b1(pupil_), b2(module_), b3(from_), b4(to_);
+    const QString pupil = pupil_->currentData().toString(), module = module_->currentData().toString();
+    pupil_->clear();
+    module_->clear();
+    pupil_->addItem(QStringLiteral("усі учні"), QString());
+    module_->addItem(QStringLiteral("усі модулі"), QString());
+    std::set<QString> modules;
+    QDate first, last;
+    for (const LoggedAttempt& a : log_.attempts) {
+        modules.insert(a.module);
+        if (!first.isValid() || a.date < first) first = a.date;
+        if (!last.isValid() || a.date > last) last = a.date;
+    }
+    QStringList pupils = log_.pupils;
+    pupils.sort(Qt::CaseInsensitive);
+    for (const QString& p : pupils) pupil_->addItem(p, p);
+    for (const QString& m : modules) module_->addItem(m, m);
+    pupil_->setCurrentIndex(std::max(0, pupil_->findData(pupil)));
+    module_->setCurrentIndex(std::max(0, module_->findData(module)));
+    const QDate today = QDate::currentDate();
+    from_->setDate(first.isValid() ? first : today);
+    to_->setDate(last.isValid() ? last : today);
+    fillUnread();
+    applyFilter();
+    for (const QString& p : log_.problems) statusBar()->showMessage(QStringLiteral("Не вдалося прочитати: ") + p);
+}
+
+void ReportWindow::applyFilter() {
+    AttemptFilter f;
+    f.pupil = pupil_->currentData().toString();
+    f.module = module_->currentData().toString();
+    f.from = from_->date();
+    f.to = to_->date();
+    filter_->setFilter(f);
+    const auto shown = filter_->shown();
+    fillSummary(shown);
+    fillChart(shown);
+    statusBar()->showMessage(QStringLiteral("Учнів: %1   спроб: %2 (показано %3)   нечитаних рядків: %4")
+                                 .arg(log_.pupils.size())
+                                 .arg(log_.attempts.size())
+                                 .arg(shown.size())
+                                 .arg(log_.unread.size()));
+}
+
+void ReportWindow::fillSummary(const std::vector<const LoggedAttempt*>& shown) {
+    const auto rows = Summarise(shown);
+    summary_->setSortingEnabled(false);
+    summary_->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const SummaryRow& s = rows[size_t(r)];
+        const QStringList cells = {s.pupil, s.module, QString::number(s.attempts), s.last, s.best,
+                                   QString::number(s.meanSeconds, 'f', 0)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem;
+            if (c == 2 || c == 5) {
+                item->setData(Qt::DisplayRole, c == 2 ? QVariant(s.attempts) : QVariant(qRound(s.meanSeconds)));
+            } else {
+                item->setText(cells[c]);
+            }
+            summary_->setItem(r, c, item);
+        }
+    }
+    summary_->setSortingEnabled(true);
+    summary_->resizeColumnsToContents();
+}
+
+void ReportWindow::fillChart(const std::vector<const LoggedAttempt*>& shown) {
+    // One line a module: the mean result of each day (errors, or per cent for the tests).
+    std::map<QString, std::map<QDate, std::pair<long long, int>>> byModule;
+    for (const LoggedAttempt* a : shown) {
+        if (a->errors < 0) continue;
+        auto& day = byModule[a->module][a->date];
+        day.first += a->errors;
+        ++day.second;
+    }
+    auto* chart = new QChart;
+    const QString who = pupil_->currentIndex() > 0 ? pupil_->currentText() : QStringLiteral("увесь клас");
+    chart->setTitle(QStringLiteral("Помилки за днями — ") + who + QStringLiteral(" (у контрольних — відсоток)"));
+    auto* x = new QDateTimeAxis;
+    x->setFormat(QStringLiteral("dd.MM"));
+    x->setTitleText(QStringLiteral("Дата"));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Помилки"));
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    double top = 1;
+    QDateTime first, last;
+    for (const auto& [module, days] : byModule) {
+        QXYSeries* series = days.size() > 1 ? static_cast<QXYSeries*>(new QLineSeries) : new QScatterSeries;
+        series->setName(module);
+        for (const auto& [date, sum] : days) {
+            const QDateTime at(date, QTime(12, 0));
+            const double mean = double(sum.first) / sum.second;
+            series->append(double(at.toMSecsSinceEpoch()), mean);
+            top = std::max(top, mean);
+            if (!first.isValid() || at < first) first = at;
+            if (!last.isValid() || at > last) last = at;
+        }
+        series->setPointsVisible(true);
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    if (first.isValid()) x->setRange(first.addDays(-1), last.addDays(1));
+    y->setRange(0, top * 1.1);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    QChart* old = chart_->chart();
+    chart_->setChart(chart);
+    delete old;
+}
+
+void ReportWindow::fillUnread() {
+    unread_->setRowCount(int(log_.unread.size()));
+    for (int r = 0; r < int(log_.unread.size()); ++r) {
+        const UnreadLine& u = log_.unread[size_t(r)];
+        const QStringList cells = {u.file, QString::number(u.lineNumber), u.text, u.reason};
+        for (int c = 0; c < cells.size(); ++c) unread_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    unread_->resizeColumnsToContents();
+    tabs_->setTabText(3, QStringLiteral("&Нечитані рядки (%1)").arg(log_.unread.size()));
+}
+
+void ReportWindow::exportCsv() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Експорт у CSV"),
+                                                      QStringLiteral("результати.csv"),
+                                                      QStringLiteral("Таблиця CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(AttemptsCsv(filter_->shown())) < 0) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Не вдалося записати файл %1").arg(path));
+    }
+}
+
+QString ReportWindow::documentHtml() const {
+    QString html = QStringLiteral("<h2>Математика 6 — результати</h2><p>%1, %2, %3 — %4</p>")
+                       .arg(escaped(pupil_->currentText()), escaped(module_->currentText()),
+                            from_->date().toString(QStringLiteral("dd.MM.yyyy")),
+                            to_->date().toString(QStringLiteral("dd.MM.yyyy")));
+    html += QStringLiteral("<table border=1 cellspacing=0 cellpadding=3><tr>");
+    for (int c = 0; c < AttemptsModel::ColumnCount; ++c)
+        html += QStringLiteral("<th>") + escaped(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + QStringLiteral("</th>");
+    html += QStringLiteral("</tr>");
+    for (int r = 0; r < filter_->rowCount(); ++r) {
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < AttemptsModel::ColumnCount; ++c)
+            html += QStringLiteral("<td>") + escaped(filter_->index(r, c).data().toString()) + QStringLiteral("</td>");
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+void ReportWindow::print() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QTextDocument doc;
+    doc.setHtml(documentHtml());
+    doc.print(&printer);
+}
+
+void ReportWindow::savePdf() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Зберегти як PDF"), QStringLiteral("результати.pdf"),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QTextDocument doc;
+    doc.setHtml(documentHtml());
+    doc.print(&printer);
+}
