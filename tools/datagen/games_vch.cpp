@@ -131,7 +131,7 @@ QImage kiteMeadow() {
 // The bar between numerator and denominator: a plain stroke on the window's colour.
 QImage fractionBar() {
     QImage image(60, 12, QImage::Format_RGB32);
-    image.fill(QColor(240, 240, 240));
+    image.fill(QColor(250, 246, 236));  // the window's colour: only the line shows
     QPainter p(&image);
     p.fillRect(QRect(2, 5, 56, 3), QColor(20, 20, 20));
     return image;
