@@ -1,0 +1,65 @@
+#include "games/drill_game.h"
+
+#include "app/results_log.h"
+
+DrillGame::DrillGame(const QString& caption, QSize page) : Screen(caption, page) {}
+
+void DrillGame::resetGame() {
+    right_ = 0;
+    errors_ = 0;
+    controls_.check->hide();
+    controls_.next->hide();
+}
+
+bool DrillGame::startGame(int level) {
+    if (started_) return false;
+    started_ = true;
+    level_ = level;
+    BeginAttempt(attempt_);
+    controls_.next->hide();
+    controls_.check->show();
+    return true;
+}
+
+bool DrillGame::acceptingAnswers() const { return started_ && !over_ && !controls_.check->isHidden(); }
+
+bool DrillGame::advanceProblem() {
+    if (!started_ || over_ || acceptingAnswers()) return false;
+    controls_.next->hide();
+    controls_.check->show();
+    return true;
+}
+
+void DrillGame::scoreAnswer(bool right, const QString& stageSeries) {
+    controls_.check->hide();
+    controls_.next->show();
+    // Otherwise focus falls to "Повернення", and a stray Space would leave the game.
+    controls_.next->setFocus();
+    if (right) ++right_;
+    else ++errors_;
+    // The game ends before the stage picture loads: a missing picture must not
+    // keep the tenth answer from its time and log line.
+    if (right_ + errors_ == kProblems) finishGame();
+    if (right) {
+        // Stage 9 for the first right answer, … 1 for the ninth, the whole picture for the tenth.
+        const int stage = kProblems - right_;
+        LoadPicture(controls_.stage, QStringLiteral("vch\\") + stageSeries +
+                                         (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp")));
+    }
+    if (over_) LoadPicture(controls_.mark, QStringLiteral("vch\\ocenka%1.bmp").arg(kProblems - errors_));
+}
+
+void DrillGame::finishGame() {
+    over_ = true;
+    controls_.congratulation->setText(QStringLiteral("Поздоровляю!"));
+    controls_.check->hide();
+    controls_.next->hide();
+    attempt_.errorCount = errors_;
+    FinishAttempt(attempt_);
+    const QString seconds = QString::number(attempt_.elapsedSeconds);
+    // The time goes on screen before the log, which may be missing. " c" with a Latin c.
+    controls_.time->setText(QStringLiteral("Час ") + seconds + QStringLiteral(" c"));
+    attempt_.logLine += QString::number(errors_) + QStringLiteral(" час виконання ") + seconds + QStringLiteral(" c ") +
+                        QStringLiteral(" рівень ") + QString::number(level_);
+    AppendLine(QStringLiteral("vch\\stat.txt"), attempt_.logLine);
+}
