@@ -139,7 +139,7 @@ QImage CircleInCircle() {
     Point(p, o, QStringLiteral("O"), QPointF(-10, -10));
     Point(p, k, QStringLiteral("K"), QPointF(-20, 24));
     Point(p, d, QStringLiteral("D"), QPointF(-6, 26));
-    Point(p, c, QStringLiteral("C"), QPointF(-26, -8));
+    Point(p, c, QStringLiteral("C"), QPointF(8, -8));
     Point(p, b, QStringLiteral("B"), QPointF(4, -6));
     return image;
 }
