@@ -25,7 +25,7 @@ void StageLadder::Button2Click() {
     button(2)->hide();
     button(3)->show();
     ClearProblem();
-    CurrentKind = Stage;
+    CurrentKind = Stage;  // the ladder's "kind" is its stage
     // Open before generating: should a generator fail half way, "Перевірка" still
     // marks the problem and the attempt can be finished.
     problemOpen_ = true;

@@ -19,7 +19,9 @@ struct StageLadderPlan {
 // animation. Mark, time and log line end the attempt as in every set, with the
 // errors counted as checks less stages climbed.
 //
-// The screen's Generate(stage) draws a problem of that stage.
+// The screen's Generate(stage) draws a problem of that stage. Button2Click and
+// Button3Click here take the place of the kind-drawing ones of ProblemSet;
+// WireLadder connects these.
 class StageLadder : public ProblemSet {
 public:
     StageLadder(const QString& caption, QSize page, ProblemSetPlan plan, StageLadderPlan ladder);
