@@ -88,6 +88,11 @@ protected:
     // A picture that cannot be loaded is reported, and the marking goes on.
     void LoadPictureOrReport(Picture* image, const QString& name);
 
+    // For flows built on this one (the stage ladders): the plan, and the start
+    // of the attempt record at a first problem they draw themselves.
+    const ProblemSetPlan& plan() const { return plan_; }
+    void StartAttempt() { BeginAttempt(attempt_); }
+
     int ProblemNo = 0;
     int ErrorCount = 0;
     int RightCount = 0;
