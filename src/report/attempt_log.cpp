@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 // The folders that keep results, as the program names them; the answer log of
@@ -202,5 +204,9 @@ ClassLog ReadClass(const QStringList& folders) {
                 log.pupils << sub;
         }
     }
+    // Oldest first, as the logs are; the pupils of one moment in the order read.
+    std::stable_sort(log.attempts.begin(), log.attempts.end(), [](const LoggedAttempt& a, const LoggedAttempt& b) {
+        return std::tie(a.date, a.start) < std::tie(b.date, b.start);
+    });
     return log;
 }

@@ -104,8 +104,9 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
     tabs_ = new QTabWidget;
     view_ = new QTableView;
     view_->setModel(filter_);
+    // The attempts come in order of time; a header click sorts by another column.
+    view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     view_->setSortingEnabled(true);
-    view_->sortByColumn(AttemptsModel::Date, Qt::AscendingOrder);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setStretchLastSection(true);
