@@ -58,3 +58,13 @@ void AppendTextLine(const QString& fullPath, const QString& line) {
     writeAll(file, EncodeWindows1251(line) + "\r\n");
     file.close();
 }
+
+void AppendTextLines(const QString& fullPath, const QStringList& lines) {
+    if (!QFileInfo(fullPath).isFile()) throw ToolkitError(QStringLiteral("File not found"));
+    QFile file(fullPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) failOpen(fullPath);
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += EncodeWindows1251(line) + "\r\n";
+    writeAll(file, bytes);
+    file.close();
+}

@@ -13,6 +13,9 @@ QStringList ReadTextLines(const QString& fullPath);
 void RewriteTextLines(const QString& fullPath, const QStringList& lines);
 // Appends one line and CR LF to a file that must already exist.
 void AppendTextLine(const QString& fullPath, const QString& line);
+// Appends several lines at once, each followed by CR LF, and closes the file, so
+// that a group of lines is on disk as soon as it is written.
+void AppendTextLines(const QString& fullPath, const QStringList& lines);
 
 QByteArray EncodeWindows1251(const QString& text);
 QString DecodeWindows1251(const QByteArray& bytes);
