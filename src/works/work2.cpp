@@ -94,8 +94,8 @@ TForm16::TForm16()
     addLabel(8, 111, 220, 16);
     addLabel(9, 191, 220, 16);
     addLabel(10, 264, 251, kTextFont);
-    addLabel(11, 120, 360, 22);
-    addLabel(12, 120, 392, 22);
+    addLabel(11, 120, 360, 20);
+    addLabel(12, 120, 384, 20);
 
     addEdit(1, 116, 280, 153, 28, 18);
     addEdit(2, 103, 248, kNarrowField, 28, kTextFont);

@@ -33,9 +33,10 @@ struct Pupil {
     void answerRight() {
         const QStringList l = file(s->currentTask());
         const int task = s->currentTask();
-        const int first = task == 1 || task == 2 || task == 6 ? 1 : task == 4 ? 2 : task == 3 ? 3 : task == 5 ? 3 : 1;
+        // The line of each task's first answer; the others follow it.
+        static const int kFirstAnswerLine[] = {0, 2, 2, 4, 3, 4, 2, 2, 2, 2, 2, 2};
         for (int p = 0; p < 3; ++p) {
-            if (Shown(s->edit(2 + p))) Type(s->edit(2 + p), l[first + p]);
+            if (Shown(s->edit(2 + p))) Type(s->edit(2 + p), l[kFirstAnswerLine[task] - 1 + p]);
         }
     }
     QStringList gridRow(int r) const {
