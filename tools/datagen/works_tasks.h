@@ -12,3 +12,9 @@ struct TaskFileSource {
 
 // Independent work 1: "n9\t1v1.txt" … "n9\t11v4.txt", 44 files.
 std::vector<TaskFileSource> Work1TaskFiles();
+
+// Independent work 2: "n5\t1v1.txt" … "n5\t15v4.txt", 60 files.
+std::vector<TaskFileSource> Work2TaskFiles();
+
+// Independent work 3: "n8\t1_v1.txt" … "n8\t11_v4.txt", 44 files.
+std::vector<TaskFileSource> Work3TaskFiles();
