@@ -43,6 +43,19 @@ inline MixedText Split(Q v) {
     return {whole, rest.n, rest.d};
 }
 
+inline QString T(int64_t n) { return QString::number(n); }
+
+// A number with at most three decimals as the pupil writes it: a comma, no
+// trailing zeros, and no comma at all for a whole number.
+inline QString Decimal(Q v) {
+    EXPECT_EQ(1000 % v.d, 0) << "more than three decimals";
+    const int64_t thousandths = v.n * (1000 / v.d);
+    QString text = T(thousandths / 1000);
+    QString decimals = QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
+    while (decimals.endsWith(u'0')) decimals.chop(1);
+    return decimals.isEmpty() ? text : text + "," + decimals;
+}
+
 // Every whole number of a text, in order.
 inline std::vector<int64_t> Numbers(const QString& text) {
     std::vector<int64_t> out;
@@ -53,7 +66,6 @@ inline std::vector<int64_t> Numbers(const QString& text) {
 inline int64_t Num(const Screen& s, int label) { return s.label(label)->text().toLongLong(); }
 // The fraction shown in two labels.
 inline Q Frac(const Screen& s, int top, int bottom) { return Q(Num(s, top), Num(s, bottom)); }
-inline QString T(int64_t n) { return QString::number(n); }
 
 // What a pupil types and chooses, and what the screen must show after a wrong answer.
 struct Answer {

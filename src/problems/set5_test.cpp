@@ -9,17 +9,6 @@ using namespace settest;
 
 namespace {
 
-// A number with at most three decimals as the pupil writes it: a comma, no
-// trailing zeros, and no comma at all for a whole number.
-QString Decimal(Q v) {
-    EXPECT_EQ(1000 % v.d, 0) << "more than three decimals";
-    const int64_t thousandths = v.n * (1000 / v.d);
-    QString text = T(thousandths / 1000);
-    QString decimals = QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
-    while (decimals.endsWith(u'0')) decimals.chop(1);
-    return decimals.isEmpty() ? text : text + "," + decimals;
-}
-
 Answer Solve(const TForm28& s) {
     Answer a;
     const QString l2 = s.label(2)->text();
