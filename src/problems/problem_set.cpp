@@ -187,6 +187,9 @@ void ProblemSet::ShowFraction(int line, int gap, int numLabel, int bar, int denL
     const QFontMetricsF small(top->font());
     place(top, centre - int(small.horizontalAdvance(num) / scale / 2), barTop - 17);
     place(bottom, centre - int(small.horizontalAdvance(den) / scale / 2), barTop + 12);
+    // The bar's picture has a ground of its own: the digits go over it.
+    top->raise();
+    bottom->raise();
 }
 
 void ProblemSet::ShowBar(int bar, const QString& picture) {
