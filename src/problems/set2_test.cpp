@@ -123,6 +123,6 @@ TEST(Set2, ANoughtWholePartIsLeftEmpty) {
 TEST(Set2, OracleAgreesWithMarkingOverSeededAttempts) {
     TempDataFolder folder;
     SeededRandom random(20262);
-    RunOracle<TForm25>(800, 5, "z2", 8, 2, [](const TForm25& s) { return Solve(s); });
-    EXPECT_EQ(folder.lines("z2\\stat.txt").size(), 800);
+    RunOracle<TForm25>(600, 5, "z2", 8, 2, [](const TForm25& s) { return Solve(s); });
+    EXPECT_EQ(folder.lines("z2\\stat.txt").size(), 600);
 }

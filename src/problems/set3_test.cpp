@@ -116,5 +116,5 @@ TEST(Set3, ThreeBoxesNeedAllNineFields) {
 TEST(Set3, OracleAgreesWithMarkingOverSeededAttempts) {
     TempDataFolder folder;
     SeededRandom random(20263);
-    RunOracle<TForm26>(800, 8, "z3", 13, 11, [](const TForm26& s) { return Solve(s); });
+    RunOracle<TForm26>(600, 8, "z3", 13, 11, [](const TForm26& s) { return Solve(s); });
 }
