@@ -3,6 +3,8 @@
 #include "app/results_log.h"
 #include "core/errors.h"
 
+#include <QFontMetricsF>
+
 ProblemSet::ProblemSet(const QString& caption, QSize page, ProblemSetPlan plan)
     : Screen(caption, page), plan_(std::move(plan)) {}
 
@@ -140,4 +142,57 @@ void ProblemSet::LoadPictureOrReport(Picture* image, const QString& name) {
     } catch (const ToolkitError& error) {
         ShowErrorBox(error.message());
     }
+}
+
+void ProblemSet::ShowFraction(int line, int gap, int numLabel, int bar, int denLabel, const QString& num,
+                              const QString& den) {
+    Label* text = label(line);
+    const QString s = text->text();
+    // Find the blank run: its start and length in characters.
+    int start = -1, length = 0, found = 0;
+    for (int i = 0; i < s.size();) {
+        int j = i;
+        while (j < s.size() && s[j] == u' ') ++j;
+        if (j - i >= 4 && i > 0) {
+            if (found == gap) {
+                start = i;
+                length = j - i;
+                break;
+            }
+            ++found;
+        }
+        i = j > i ? j : i + 1;
+    }
+    if (start < 0) {
+        start = int(s.size());
+        length = 4;
+    }
+    // Measured at the window's scale, placed on the page.
+    const QFontMetricsF metrics(text->font());
+    const double scale = pageScale() > 0 ? pageScale() : 1.0;
+    const double before = metrics.horizontalAdvance(s.left(start)) / scale;
+    const double blank = metrics.horizontalAdvance(QString(length, u' ')) / scale;
+    const QRect at = designRect(text);
+    const int centre = at.left() + int(before + blank / 2);
+    const int barTop = at.top() + 5;
+    Picture* picture = image(bar);
+    const QRect barRect = designRect(picture);
+    setBounds(picture, centre - barRect.width() / 2, barTop, barRect.width(), barRect.height());
+    LoadPicture(picture, QStringLiteral("kr\\chdr4.bmp"));
+    picture->show();
+    Label* top = label(numLabel);
+    Label* bottom = label(denLabel);
+    top->setText(num);
+    bottom->setText(den);
+    const QFontMetricsF small(top->font());
+    place(top, centre - int(small.horizontalAdvance(num) / scale / 2), barTop - 17);
+    place(bottom, centre - int(small.horizontalAdvance(den) / scale / 2), barTop + 12);
+    // The bar's picture has a ground of its own: the digits go over it.
+    top->raise();
+    bottom->raise();
+}
+
+void ProblemSet::ShowBar(int bar, const QString& picture) {
+    LoadPicture(image(bar), picture);
+    image(bar)->show();
 }

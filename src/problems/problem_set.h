@@ -93,6 +93,18 @@ protected:
     const ProblemSetPlan& plan() const { return plan_; }
     void StartAttempt() { BeginAttempt(attempt_); }
 
+    // A fraction inside a problem line: the numerator label over the bar picture
+    // ("kr\chdr4.bmp") over the denominator label, centred in the gap-th run of
+    // blanks of the line (runs of four or more, leading blanks not counted); a
+    // gap past the last run puts the fraction just after the text.
+    void ShowFraction(int line, int gap, int numLabel, int bar, int denLabel, const QString& num, const QString& den);
+    // Shows an answer bar picture.
+    void ShowBar(int bar, const QString& picture);
+    // The typed whole part of a mixed answer where an empty box stands for 0.
+    static bool MatchesWholeOrEmpty(const QLineEdit* edit, int64_t whole) {
+        return edit->text() == (whole == 0 ? QString() : QString::number(whole));
+    }
+
     int ProblemNo = 0;
     int ErrorCount = 0;
     int RightCount = 0;

@@ -1,8 +1,31 @@
 #pragma once
-#include "app/screen.h"
+#include <array>
+#include <cstdint>
 
-// Problem set 7: the screen is in the program from the start; its work is yet to be built.
-class TForm30 : public PlaceholderScreen {
+#include "problems/problem_set.h"
+
+// Problem set 7: ratios, unit conversion, motion and joint work in five kinds of
+// word problems (oil tanks, a speed in metres a minute, the tram, two painters,
+// the second worker); every attempt meets each kind once.
+class TForm30 : public ProblemSet {
 public:
-    TForm30() : PlaceholderScreen(QStringLiteral("Form30")) {}
+    TForm30();
+    void FormCreate() override;
+
+protected:
+    void ClearProblem() override;
+    void Generate(int kind) override;
+    bool AnswerIsRight() override;
+    void ShowRightAnswers() override;
+
+private:
+    void OilTanks();
+    void SpeedConversion();
+    void Tram();
+    void TwoPainters();
+    void SecondWorker();
+
+    // Right answers of Edit1 … Edit4, and the edits this kind asks for.
+    std::array<int64_t, 5> right_{};
+    std::vector<int> asked_;
 };
