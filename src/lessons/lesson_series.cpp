@@ -51,10 +51,25 @@ void LessonSeries::offerNextExercise() {
 void LessonSeries::advanceProgress() {
     // Counted before the picture is loaded: a missing picture must not cost the
     // pupil a stage of the next one.
-    const int before = correct_++;
-    const int stage = length_ - 1 - before;
+    loadProgressStage(correct_++);
+}
+
+void LessonSeries::loadProgressStage(int rightBefore) {
+    const int stage = length_ - 1 - rightBefore;
     const QString name = progressPictureBase() + (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp"));
     LoadPicture(controls_.progress, name);
+}
+
+void LessonSeries::judgeExercise(bool right, int errors) {
+    const int before = correct_;
+    if (right) {
+        ++correct_;
+    } else {
+        countErrors(errors);
+    }
+    offerNextExercise();
+    if (isLastExercise()) finishSeries();
+    if (right) loadProgressStage(before);
 }
 
 void LessonSeries::finishSeries() {

@@ -81,6 +81,14 @@ protected:
     // "Поздоровляю!", the elapsed time, then the log line and the mark picture.
     // Only once: a series writes one log line.
     void finishSeries();
+    // The verdict of a whole exercise, after the lesson has shown it: a right
+    // one is counted, "Продовження" offered, the series ended after its last
+    // exercise and only then the progress picture loaded; a wrong one counts
+    // `errors` (one, or a wrong box each where the lesson counts boxes). The
+    // right exercise is counted before the end, so a mark by solved exercises
+    // includes it, and the end comes before any picture, so a missing picture
+    // never costs the teacher the log line.
+    void judgeExercise(bool right, int errors = 1);
 
     // Enter in this answer box does what "Перевірка" does, while "Перевірка" is
     // shown and the box is in use and not empty: an accidental or held-down Enter
@@ -90,6 +98,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void loadProgressStage(int rightBefore);
+
     SeriesControls controls_;
     AttemptRecord attempt_;
     bool attemptBegun_ = false;
