@@ -97,6 +97,24 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Rows of fractions whose operation lines leave a run of blanks for a
+    // fraction written over them ("+               =" with the second fraction
+    // in its gap) are laid out here; called after every rescale of the page.
+    virtual void layoutExercise() {}
+    // The width of a text in the label's font, in page units.
+    int textWidth(const Label* label, const QString& text) const;
+    // Widens the longest run of blanks of the line, the gap left for a fraction,
+    // to at least `room` page units, so that a long number never runs under the
+    // sign or letter after it; the text itself stays as it is. Gives the gap's
+    // left and right ends on the page.
+    struct Gap {
+        int left = 0;
+        int right = 0;
+    };
+    Gap widenBlanks(Label* line, int room);
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     void loadProgressStage(int rightBefore);
 

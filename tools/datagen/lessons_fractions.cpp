@@ -244,14 +244,18 @@ using Theme = void (*)(QPainter&, const Palette&);
 const Theme kThemes[] = {Meadow, Sea, Night, Rainbow, Kite, Cake, Winter, House};
 const int kThemeCount = 8;
 
-// The picture number `n`: a theme, and a palette that changes each time the themes come round again.
+// The picture number `n`: a theme, and each time the themes come round again
+// another palette and the scene seen from the other side.
 QImage Reward(int n) {
-    const Palette c = PaletteOf(n / kThemeCount + n);
+    const int round = n / kThemeCount;
+    const Palette c = PaletteOf(round);
     QImage image = Canvas(kW, kH, c.skyTop, c.skyBottom);
-    QPainter p(&image);
-    Prepare(p);
-    kThemes[n % kThemeCount](p, c);
-    return image;
+    {
+        QPainter p(&image);
+        Prepare(p);
+        kThemes[n % kThemeCount](p, c);
+    }
+    return round % 2 == 1 ? image.mirrored(true, false) : image;
 }
 
 // A whole picture and its stages: "base(stages).bmp" shows one tile, each
