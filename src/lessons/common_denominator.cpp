@@ -165,8 +165,6 @@ void TForm21::showExercise() {
     label(2)->setText(QString::number(exercise_.t1));
     label(3)->setText(QString::number(exercise_.d1));
     label(6)->setText(QStringLiteral("="));
-    LoadPicture(image(1), QStringLiteral("kr\\chdr2.bmp"));
-    LoadPicture(image(5), QStringLiteral("kr\\chdr2.bmp"));
     edit(1)->show();
     edit(2)->show();
     edit(3)->setVisible(both);
@@ -175,12 +173,13 @@ void TForm21::showExercise() {
         label(4)->setText(QString::number(exercise_.t2));
         label(5)->setText(QString::number(exercise_.d2));
         label(7)->setText(QStringLiteral("="));
-        LoadPicture(image(2), QStringLiteral("kr\\chdr2.bmp"));
-        LoadPicture(image(6), QStringLiteral("kr\\chdr2.bmp"));
     } else {
         for (int n : {4, 5, 7, 11, 12}) label(n)->setText(QString());
     }
     edit(1)->setFocus();
+    // The bars last: a missing picture costs only the bar.
+    for (int n : both ? std::vector<int>{1, 5, 2, 6} : std::vector<int>{1, 5})
+        LoadPicture(image(n), QStringLiteral("kr\\chdr2.bmp"));
 }
 
 void TForm21::Button7Click() {

@@ -235,11 +235,12 @@ void TForm23::Button11Click() { startLesson(4, true); }
 void TForm23::startLesson(int type, bool shortOne) {
     if (!startSeries(type, shortOne ? 5 : 10)) return;
     lessonName_ = QStringLiteral("Урок ") + QString::number(type) + (shortOne ? QStringLiteral("C") : QString());
-    for (int n = 1; n <= 4; ++n) LoadPicture(image(n), QStringLiteral("kr\\chdr2.bmp"));
-    if (type == 3) LoadPicture(image(6), QStringLiteral("kr\\chdr2.bmp"));
     image(6)->setVisible(type == 3);
     for (QLineEdit* box : answerBoxes()) box->show();
     showExercise();
+    // The bars last: a missing picture costs only the bar.
+    for (int n = 1; n <= 4; ++n) LoadPicture(image(n), QStringLiteral("kr\\chdr2.bmp"));
+    if (type == 3) LoadPicture(image(6), QStringLiteral("kr\\chdr2.bmp"));
 }
 
 std::vector<QLineEdit*> TForm23::answerBoxes() const {
@@ -367,11 +368,14 @@ void TForm23::Button3Click() {
         label(14)->setText(level() == 2 ? e.whole + QString(19, u' ') + e.letter : e.whole);
         label(15)->setText(e.num);
         label(16)->setText(e.den);
-        LoadPicture(image(5), QStringLiteral("kr\\chdr2.bmp"));
-        image(5)->show();
         layoutExercise();
     }
+    // Judged before the bar is loaded: a missing picture never stops the series.
     judgeExercise(right);
+    if (!right) {
+        image(5)->show();
+        LoadPicture(image(5), QStringLiteral("kr\\chdr2.bmp"));
+    }
 }
 
 void TForm23::Button4Click() {

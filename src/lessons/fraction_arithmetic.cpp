@@ -366,11 +366,10 @@ void TForm22::chooseOperation(FractionOperation operation) {
 void TForm22::startLesson(int lesson) {
     if (operation_ == FractionOperation{} || lesson > ArithmeticLessonCount(operation_) || !startSeries(lesson))
         return;
-    LoadPicture(image(1), QStringLiteral("kr\\chdr2.bmp"));
-    LoadPicture(image(2), QStringLiteral("kr\\chdr2.bmp"));
-    LoadPicture(image(3), QStringLiteral("kr\\chdr2.bmp"));
     for (int n = 1; n <= 3; ++n) edit(n)->show();
     showExercise();
+    // The bars last: a missing picture costs only the bar.
+    for (int n = 1; n <= 3; ++n) LoadPicture(image(n), QStringLiteral("kr\\chdr2.bmp"));
 }
 
 void TForm22::showExercise() {
@@ -445,11 +444,14 @@ void TForm22::Button11Click() {
         label(11)->setText(e.wholeText());
         label(12)->setText(QString::number(e.num));
         label(13)->setText(QString::number(e.den));
-        LoadPicture(image(4), QStringLiteral("kr\\chdr2.bmp"));
-        image(4)->show();
         layoutExercise();
     }
+    // Judged before the bar is loaded: a missing picture never stops the series.
     judgeExercise(right);
+    if (!right) {
+        image(4)->show();
+        LoadPicture(image(4), QStringLiteral("kr\\chdr2.bmp"));
+    }
 }
 
 void TForm22::Button12Click() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 
+#include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
@@ -190,6 +191,24 @@ TEST(FractionArithmetic, OracleEveryOperationAndLessonExpectsTheExactResult) {
     }
     EXPECT_EQ(exercises, 3400);
     EXPECT_EQ(folder.lines("Add\\stat.txt").size(), 340);
+}
+
+TEST(FractionArithmetic, AMissingFractionBarNeverCostsTheLogLine) {
+    Lesson l;
+    l.folder.remove("kr\\chdr2.bmp");
+    ErrorRecorder errors;
+    SeededRandom random(6);
+    Click(l.s.button(5));
+    Click(l.s.button(6));
+    for (int exercise = 1; exercise <= 10; ++exercise) {
+        Answer(l.s, {"", "", ""});
+        ASSERT_EQ(l.s.label(9)->text(), "Неправильно");
+        if (exercise < 10) Click(l.s.button(12));
+    }
+    for (const QString& message : errors.messages()) EXPECT_TRUE(message.startsWith("Cannot open file \""));
+    EXPECT_EQ(l.s.errorCount(), 10);
+    EXPECT_EQ(l.folder.lines("Add\\stat.txt").size(), 1);
+    EXPECT_EQ(l.s.image(6)->pictureName(), "ADD\\ocenka0.bmp");
 }
 
 TEST(FractionArithmeticData, EveryPictureTheLessonLoadsIsInTheDataFolder) {
