@@ -132,7 +132,7 @@ TEST(CommonDenominator, OracleEveryLevelExpectsTheLeastDenominatorOrLowestTerms)
     TempDataFolder folder;
     SeededRandom random(777);
     for (int level = 1; level <= 5; ++level) {
-        for (int series = 0; series < 60; ++series) {
+        for (int series = 0; series < 40; ++series) {
             auto s = CreateScreen<TForm21>();
             Click(s->button(level <= 2 ? 2 : 3));
             Click(s->button(level <= 2 ? 3 + level : level + 1));
@@ -153,7 +153,7 @@ TEST(CommonDenominator, OracleEveryLevelExpectsTheLeastDenominatorOrLowestTerms)
             ASSERT_EQ(s->image(4)->pictureName(), "NDD\\ocenka10.bmp");
         }
     }
-    EXPECT_EQ(folder.lines("OZ\\stat.txt").size(), 300);
+    EXPECT_EQ(folder.lines("OZ\\stat.txt").size(), 200);
 }
 
 TEST(CommonDenominatorData, EveryPictureTheLessonLoadsIsInTheDataFolder) {

@@ -124,7 +124,7 @@ TEST(GcdLcm, OracleEveryLevelAsksForTheTrueGcdOrLcm) {
     SeededRandom random(20261208);
     const QString lessons[] = {"1", "2", "3", "1", "2"};
     for (int level = 1; level <= 5; ++level) {
-        for (int series = 0; series < 60; ++series) {
+        for (int series = 0; series < 40; ++series) {
             auto s = CreateScreen<TForm20>();
             Click(s->button(level <= 3 ? 2 : 6));
             Click(s->button(level <= 3 ? 2 + level : level - 1));
@@ -144,7 +144,7 @@ TEST(GcdLcm, OracleEveryLevelAsksForTheTrueGcdOrLcm) {
             ASSERT_EQ(s->image(2)->pictureName(), "NDD\\ocenka10.bmp");
         }
     }
-    EXPECT_EQ(folder.lines("NDD\\stat.txt").size(), 300);
+    EXPECT_EQ(folder.lines("NDD\\stat.txt").size(), 200);
 }
 
 TEST(GcdLcmData, EveryPictureTheLessonLoadsIsInTheDataFolder) {
