@@ -1,6 +1,8 @@
 #include "lessons/lesson_series.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <cmath>
 #include <algorithm>
 
 #include "app/results_log.h"
@@ -51,10 +53,25 @@ void LessonSeries::offerNextExercise() {
 void LessonSeries::advanceProgress() {
     // Counted before the picture is loaded: a missing picture must not cost the
     // pupil a stage of the next one.
-    const int before = correct_++;
-    const int stage = length_ - 1 - before;
+    loadProgressStage(correct_++);
+}
+
+void LessonSeries::loadProgressStage(int rightBefore) {
+    const int stage = length_ - 1 - rightBefore;
     const QString name = progressPictureBase() + (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp"));
     LoadPicture(controls_.progress, name);
+}
+
+void LessonSeries::judgeExercise(bool right, int errors) {
+    const int before = correct_;
+    if (right) {
+        ++correct_;
+    } else {
+        countErrors(errors);
+    }
+    offerNextExercise();
+    if (isLastExercise()) finishSeries();
+    if (right) loadProgressStage(before);
 }
 
 void LessonSeries::finishSeries() {
@@ -94,4 +111,47 @@ bool LessonSeries::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return Screen::eventFilter(watched, event);
+}
+
+int LessonSeries::textWidth(const Label* label, const QString& text) const {
+    return int(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(text) / pageScale()));
+}
+
+LessonSeries::Gap LessonSeries::widenBlanks(Label* line, int room) {
+    const QString text = line->text();
+    // The longest run of blanks.
+    int runStart = 0, runEnd = 0;
+    for (int i = 0; i < text.size();) {
+        int j = i;
+        while (j < text.size() && text[j] == u' ') ++j;
+        if (j - i > runEnd - runStart) runStart = i, runEnd = j;
+        i = j + 1;
+    }
+    QFont font = line->font();
+    // The gap's width in pixels for a word spacing: how the toolkit spreads it
+    // over the blanks is its own business, the gap grows in a straight line.
+    auto gapWidth = [&](double spacing) {
+        font.setWordSpacing(spacing);
+        const QFontMetricsF metrics(font);
+        return metrics.horizontalAdvance(text.left(runEnd)) - metrics.horizontalAdvance(text.left(runStart));
+    };
+    const double wanted = room * pageScale();
+    const double natural = gapWidth(0), growth = gapWidth(10) - natural;
+    double spacing = 0;
+    if (natural < wanted && growth > 0) spacing = (wanted - natural) * 10 / growth;
+    font.setWordSpacing(spacing);
+    line->setFont(font);
+    line->fitText();
+    const int left = designRect(line).left();
+    return {left + textWidth(line, text.left(runStart)), left + textWidth(line, text.left(runEnd))};
+}
+
+void LessonSeries::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    layoutExercise();
+}
+
+void LessonSeries::showEvent(QShowEvent* event) {
+    Screen::showEvent(event);
+    layoutExercise();
 }

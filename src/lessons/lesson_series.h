@@ -81,6 +81,14 @@ protected:
     // "Поздоровляю!", the elapsed time, then the log line and the mark picture.
     // Only once: a series writes one log line.
     void finishSeries();
+    // The verdict of a whole exercise, after the lesson has shown it: a right
+    // one is counted, "Продовження" offered, the series ended after its last
+    // exercise and only then the progress picture loaded; a wrong one counts
+    // `errors` (one, or a wrong box each where the lesson counts boxes). The
+    // right exercise is counted before the end, so a mark by solved exercises
+    // includes it, and the end comes before any picture, so a missing picture
+    // never costs the teacher the log line.
+    void judgeExercise(bool right, int errors = 1);
 
     // Enter in this answer box does what "Перевірка" does, while "Перевірка" is
     // shown and the box is in use and not empty: an accidental or held-down Enter
@@ -89,7 +97,27 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Rows of fractions whose operation lines leave a run of blanks for a
+    // fraction written over them ("+               =" with the second fraction
+    // in its gap) are laid out here; called after every rescale of the page.
+    virtual void layoutExercise() {}
+    // The width of a text in the label's font, in page units.
+    int textWidth(const Label* label, const QString& text) const;
+    // Widens the longest run of blanks of the line, the gap left for a fraction,
+    // to at least `room` page units, so that a long number never runs under the
+    // sign or letter after it; the text itself stays as it is. Gives the gap's
+    // left and right ends on the page.
+    struct Gap {
+        int left = 0;
+        int right = 0;
+    };
+    Gap widenBlanks(Label* line, int room);
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void loadProgressStage(int rightBefore);
+
     SeriesControls controls_;
     AttemptRecord attempt_;
     bool attemptBegun_ = false;

@@ -4,6 +4,7 @@
 
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
+#include "datagen/lessons_fractions.h"
 #include "datagen/paint_kit.h"
 
 using namespace paint;
@@ -239,4 +240,5 @@ void RenderLessonsData(const DataWriter& out) {
     for (int mark = 0; mark <= 10; ++mark) {
         out.savePicture(QStringLiteral("deli\\ocenka%1.bmp").arg(mark), MarkPicture(mark, 10));
     }
+    RenderFractionLessonsPictures(out);
 }
