@@ -20,40 +20,11 @@ const int kFractionWidth = 44;
 QString N(long long value) { return QString::number(value); }
 QString T(long long tenths) { return TenthsText(tenths); }
 
-QFont Serif(int px) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(px);
-    return font;
-}
-
-double Advance(const QString& text, int px) { return QFontMetricsF(Serif(px)).horizontalAdvance(text); }
-
-// Where character `index` of a label's text begins on the page.
-int At(int left, const QString& text, int index, int px) {
-    return left + int(std::lround(Advance(text.left(index), px)));
-}
-
-// The height of a line of text: where minus signs and fraction bars sit.
-int Axis(int top, int px) {
-    const QFontMetricsF m(Serif(px));
-    return top + int(std::lround(m.ascent() - m.xHeight() / 2));
-}
-
-// The runs of two or more blanks of a text, as [first, past-the-end) page positions.
+// A run of two or more blanks in a line of text, in page coordinates.
 struct Gap {
     int left, right;
     int centre() const { return (left + right) / 2; }
 };
-std::vector<Gap> Gaps(int left, const QString& text, int px) {
-    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
-    std::vector<Gap> gaps;
-    for (auto it = blanks.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        gaps.push_back({At(left, text, int(m.capturedStart()), px), At(left, text, int(m.capturedEnd()), px)});
-    }
-    return gaps;
-}
 
 // ---- the problem texts; the layout measures them with sample numbers ----
 
@@ -150,26 +121,6 @@ TForm9::TForm9()
     addButton(2, 840, 10, 150, 40, 20);
     addButton(3, 988, 60, 20, 16, 8);
 
-    // A fraction: numerator over a bar over denominator, centred on the line's axis.
-    const auto fraction = [this](int numerator, int denominator, int bar, int left, int axis, int width = kFractionWidth) {
-        const int height = int(std::lround(QFontMetricsF(Serif(kPartFont)).height()));
-        addLabel(numerator, left, axis - 1 - height, kPartFont, width, height)->setAlignment(Qt::AlignCenter);
-        addImage(bar, left, axis - 1, width, 3, Picture::Fit::Stretch);
-        addLabel(denominator, left, axis + 2, kPartFont, width, height)->setAlignment(Qt::AlignCenter);
-    };
-    const auto modulus = [this](int n, int centre, int axis) { addImage(n, centre - 1, axis - 15, 3, 30, Picture::Fit::Stretch); };
-    // A mixed-number answer: whole part, then numerator over denominator; the right
-    // answer is shown under it in the same shape.
-    const auto mixedAnswer = [this](int firstEdit, int firstLabel, int bar, int left, int axis) {
-        addEdit(firstEdit, left, axis - 14, 30, 28, kPartFont);
-        addEdit(firstEdit + 1, left + 36, axis - 29, 62, 27, kPartFont);
-        addImage(bar, left + 36, axis - 1, 62, 3, Picture::Fit::Stretch);
-        addEdit(firstEdit + 2, left + 36, axis + 2, 62, 27, kPartFont);
-        addLabel(firstLabel, left + 2, axis + 40);
-        addLabel(firstLabel + 1, left + 40, axis + 32);
-        addLabel(firstLabel + 2, left + 40, axis + 48);
-    };
-
     // Problem 1: the row of numbers, five captioned rows of eleven boxes under it.
     addLabel(3, 20, 58, kTextFont);
     addImage(1, kRowLeft, 88, kCell * 11, 100);
@@ -179,115 +130,201 @@ TForm9::TForm9()
             addCheckBox(1 + 11 * row + column, kRowLeft + kCell * column + kCell / 2 - 10, 198 + 30 * row);
     }
 
-    // Problem 2: a list in the gap of each pair.
-    const int top2 = 350;
-    addLabel(9, 20, top2, kSumFont);
-    const std::vector<Gap> gaps2 = Gaps(20, Problem2Text(57, 57, 21, 24), kSumFont);
-    for (int i : {1, 3}) {
-        const int width = std::min(50, gaps2[size_t(i)].right - gaps2[size_t(i)].left - 4);
-        addComboBox(i == 1 ? 1 : 2, gaps2[size_t(i)].centre() - width / 2, top2 - 1, width, 28,
-                    {QStringLiteral(">"), QStringLiteral("<"), QStringLiteral("=")}, kPartFont);
+    // The problem lines. What stands in their gaps (lists, fractions, bars, inputs)
+    // is placed by LayOutGaps, measured on the lines as they are drawn.
+    const QStringList orders = {QStringLiteral(">"), QStringLiteral("<"), QStringLiteral("=")};
+    addLabel(9, 20, 350, kSumFont);
+    addComboBox(1, 0, 349, 50, 28, orders, kPartFont);
+    addComboBox(2, 0, 349, 50, 28, orders, kPartFont);
+
+    addLabel(10, 20, 440, kSumFont);
+    addLabel(20, 0, 441, kSumFont);
+    addLabel(21, 0, 440, kSumFont);
+    for (int n : {11, 12, 13, 14, 18, 19, 22, 23, 38, 39, 40, 41})
+        addLabel(n, 0, 0, kPartFont, kFractionWidth, 21)->setAlignment(Qt::AlignCenter);
+    for (int n : {2, 3, 10, 13, 8, 15}) addImage(n, 0, 0, kFractionWidth, 3, Picture::Fit::Stretch);
+    for (int n : {4, 5, 6, 7, 9, 11, 12, 14, 16, 17, 18, 19}) addImage(n, 0, 0, 3, 30, Picture::Fit::Stretch);
+    // Mixed-number answers: whole part, numerator over denominator, the right answer under them in the same shape.
+    for (int first : {1, 4}) {
+        addEdit(first, 0, 0, 30, 28, kPartFont);
+        addEdit(first + 1, 0, 0, 62, 27, kPartFont);
+        addEdit(first + 2, 0, 0, 62, 27, kPartFont);
     }
+    addImage(21, 0, 0, 62, 3, Picture::Fit::Stretch);
+    addImage(22, 0, 0, 62, 3, Picture::Fit::Stretch);
+    for (int n : {15, 16, 17, 24, 25, 26}) addLabel(n, 0, 0);
 
-    // Problem 3: |a/b| + |-c/d| = …   |-k a/b| - |-l c/d| = …
-    const int top3 = 440, axis3 = Axis(top3, kSumFont);
-    addLabel(10, 20, top3, kSumFont);
-    const std::vector<Gap> g3 = Gaps(20, kProblem3Text, kSumFont);
-    modulus(4, g3[1].left + 4, axis3);
-    fraction(11, 12, 2, g3[1].centre() - kFractionWidth / 2, axis3);
-    modulus(5, g3[1].right - 4, axis3);
-    modulus(6, g3[2].centre(), axis3);
-    fraction(13, 14, 3, g3[3].centre() - kFractionWidth / 2 - 1, axis3);
-    modulus(7, g3[3].right - 4, axis3);
-    mixedAnswer(1, 15, 21, g3[4].left + 6, axis3);
-    modulus(9, g3[5].right - 4, axis3);
-    addLabel(20, g3[6].left + 3, top3 + 1, kSumFont);
-    fraction(18, 19, 10, g3[6].left + 18, axis3);
-    modulus(11, g3[6].right - 4, axis3);
-    modulus(12, g3[7].centre(), axis3);
-    const int left21 = At(20, kProblem3Text, int(kProblem3Text.size()), kSumFont) + 4;
-    addLabel(21, left21, top3, kSumFont);
-    const std::vector<Gap> g21 = Gaps(left21, SecondWholeText(1), kSumFont);
-    fraction(22, 23, 13, g21[0].centre() - kFractionWidth / 2 - 1, axis3);
-    modulus(14, g21[0].right - 4, axis3);
-    mixedAnswer(4, 24, 22, At(left21, SecondWholeText(1), int(SecondWholeText(1).size()), kSumFont) + 8, axis3);
+    addLabel(27, 20, 540, kTextFont);
+    addEdit(7, 0, 537, 50, 28, kTextFont);
+    addEdit(8, 0, 537, 60, 28, kTextFont);
+    addLabel(28, 0, 567);
+    addLabel(29, 0, 567);
 
-    // Problem 4: each answer after its "X=".
-    const int top4 = 540;
-    addLabel(27, 20, top4, kTextFont);
-    const QString text4 = Problem4Text(57, 57);
-    const Gap after4 = Gaps(20, text4, kTextFont)[3];
-    addEdit(7, after4.left + 2, top4 - 3, after4.right - after4.left - 6, 28, kTextFont);
-    addLabel(28, after4.left + 4, top4 + 27);
-    const int end4 = At(20, text4, int(text4.size()), kTextFont);
-    addEdit(8, end4 + 6, top4 - 3, 60, 28, kTextFont);
-    addLabel(29, end4 + 8, top4 + 27);
+    addLabel(30, 20, 600, kTextFont);
+    addLabel(31, 0, 600, kTextFont);
+    for (int n = 56; n <= 61; ++n) addCheckBox(n, 0, 628);
 
-    // Problem 5: the bars around X, a box under every candidate root.
-    const int top5 = 600, axis5 = Axis(top5, kTextFont);
-    addLabel(30, 20, top5, kTextFont);
-    const QString first5 = Problem5First(57);
-    const int x5 = int(first5.indexOf(QStringLiteral("Х =")));
-    // Each bar a little clear of the letter it embraces.
-    modulus(16, At(20, first5, x5, kTextFont) - 3, axis5);
-    modulus(17, At(20, first5, x5 + 1, kTextFont) + 2, axis5);
-    const int left31 = At(20, first5, int(first5.size()), kTextFont) + 12;
-    addLabel(31, left31, top5, kTextFont);
-    const QString roots = Problem5Roots(57, 57);
-    const int x31 = int(roots.indexOf(QStringLiteral("X =")));
-    modulus(18, At(left31, roots, x31, kTextFont) - 3, axis5);
-    modulus(19, At(left31, roots, x31 + 1, kTextFont) + 2, axis5);
-    const QString none = QStringLiteral("немає коренів");
-    const int second = int(roots.indexOf(QStringLiteral(";     -"))) + 6;
-    const struct { int at, length; } candidates[] = {
-        {0, 3}, {5, 2}, {int(roots.indexOf(none)), int(none.size())},
-        {second, 4}, {second + 6, 3}, {int(roots.lastIndexOf(none)), int(none.size())}};
-    for (int i = 0; i < 6; ++i) {
-        const int centre = (At(left31, roots, candidates[i].at, kTextFont) +
-                            At(left31, roots, candidates[i].at + candidates[i].length, kTextFont)) / 2;
-        addCheckBox(56 + i, centre - 10, top5 + 28);
-    }
+    addLabel(32, 20, 670, kTextFont);
+    addImage(20, 0, 0, 22, 22, Picture::Fit::Proportional);
+    addEdit(9, 0, 667, 60, 28, kTextFont);
+    addLabel(33, 0, 697);
 
-    // Problem 6: the sign between X and -x, the answer after "X=".
-    const int top6 = 670;
-    addLabel(32, 20, top6, kTextFont);
-    const QString text6 = Problem6Text(57);
-    const Gap sign = Gaps(20, text6, kTextFont).front();  // " X    -"
-    addImage(20, sign.centre() - 11, Axis(top6, kTextFont) - 11, 22, 22, Picture::Fit::Proportional);
-    const int end6 = At(20, text6, int(text6.size()), kTextFont);
-    addEdit(9, end6 + 6, top6 - 3, 60, 28, kTextFont);
-    addLabel(33, end6 + 8, top6 + 27);
-
-    // Problem 7: a box under every digit of the ruler.
     addLabel(34, 20, 725, kTextFont);
     addLabel(35, 40, 752, kTextFont);
     addLabel(36, kRulerLeft, 782, kTextFont);
+    for (int n = 62; n <= 71; ++n) addCheckBox(n, 0, 810);
+
+    addLabel(37, 20, 870, kTextFont);
+    for (int n : {10, 11, 12, 13}) addEdit(n, 0, 0, 44, 27, kPartFont);
+    addImage(23, 0, 0, 44, 3, Picture::Fit::Stretch);
+    addImage(24, 0, 0, 44, 3, Picture::Fit::Stretch);
+    addLabel(42, 0, 0);
+    addLabel(43, 0, 0);
+
+    addButton(1, 840, 945, 150, 40, 20);
+    LayOutGaps();
+    ConnectPaper();
+}
+
+void TForm9::resizeEvent(QResizeEvent* event) {
+    TestPaper::resizeEvent(event);
+    LayOutGaps();
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+    TestPaper::showEvent(event);
+    LayOutGaps();
+}
+
+// Text widths do not grow exactly with the page (font sizes are whole pixels), so
+// whatever stands in a gap of a line is placed from the line as it is drawn at the
+// current scale. The lines are measured with sample numbers: every digit is as
+// wide as any other, so the drawn numbers take the same room.
+void TForm9::LayOutGaps() {
+    const double scale = pageScale();
+    const auto at = [&](int n, const QString& text, int index) {
+        const double width = QFontMetricsF(label(n)->font()).horizontalAdvance(text.left(index));
+        return designRect(label(n)).left() + int(std::lround(width / scale));
+    };
+    const auto end = [&](int n, const QString& text) { return at(n, text, int(text.size())); };
+    // Where minus signs and fraction bars sit.
+    const auto axis = [&](int n) {
+        const QFontMetricsF m(label(n)->font());
+        return designRect(label(n)).top() + int(std::lround((m.ascent() - m.xHeight() / 2) / scale));
+    };
+    const auto gaps = [&](int n, const QString& text) {
+        static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+        std::vector<Gap> found;
+        for (auto it = blanks.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            found.push_back({at(n, text, int(m.capturedStart())), at(n, text, int(m.capturedEnd()))});
+        }
+        return found;
+    };
+    const auto fraction = [&](int numerator, int bar, int left, int y, int width = kFractionWidth) {
+        const int height = designRect(label(numerator)).height();
+        setBounds(label(numerator), left, y - 1 - height, width, height);
+        setBounds(image(bar), left, y - 1, width, 3);
+        setBounds(label(numerator + 1), left, y + 2, width, height);
+    };
+    const auto modulus = [&](int n, int centre, int y) { place(image(n), centre - 1, y - 15); };
+    const auto mixedAnswer = [&](int firstEdit, int firstLabel, int bar, int left, int y) {
+        place(edit(firstEdit), left, y - 14);
+        place(edit(firstEdit + 1), left + 36, y - 29);
+        place(image(bar), left + 36, y - 1);
+        place(edit(firstEdit + 2), left + 36, y + 2);
+        place(label(firstLabel), left + 2, y + 40);
+        place(label(firstLabel + 1), left + 40, y + 32);
+        place(label(firstLabel + 2), left + 40, y + 48);
+    };
+
+    // Problem 2: a list in the gap of each pair.
+    const std::vector<Gap> g2 = gaps(9, Problem2Text(57, 57, 21, 24));
+    for (int i : {1, 2}) {
+        const Gap gap = g2[size_t(2 * i - 1)];
+        const int width = std::min(50, gap.right - gap.left - 4);
+        setBounds(comboBox(i), gap.centre() - width / 2, designRect(comboBox(i)).top(), width, 28);
+    }
+
+    // Problem 3: |a/b| + |-c/d| = …   |-k a/b| - |-l c/d| = …
+    const int y3 = axis(10);
+    const std::vector<Gap> g3 = gaps(10, kProblem3Text);
+    modulus(4, g3[1].left + 4, y3);
+    fraction(11, 2, g3[1].centre() - kFractionWidth / 2, y3);
+    modulus(5, g3[1].right - 4, y3);
+    modulus(6, g3[2].centre(), y3);
+    fraction(13, 3, g3[3].centre() - kFractionWidth / 2 - 1, y3);
+    modulus(7, g3[3].right - 4, y3);
+    mixedAnswer(1, 15, 21, g3[4].left + 6, y3);
+    modulus(9, g3[5].right - 4, y3);
+    place(label(20), g3[6].left + 3, designRect(label(20)).top());
+    fraction(18, 10, g3[6].left + 18, y3);
+    modulus(11, g3[6].right - 4, y3);
+    modulus(12, g3[7].centre(), y3);
+    place(label(21), end(10, kProblem3Text) + 4, designRect(label(21)).top());
+    const QString second = SecondWholeText(1);
+    const Gap g21 = gaps(21, second)[0];
+    fraction(22, 13, g21.centre() - kFractionWidth / 2 - 1, y3);
+    modulus(14, g21.right - 4, y3);
+    mixedAnswer(4, 24, 22, end(21, second) + 8, y3);
+
+    // Problem 4: each answer after its "X=".
+    const QString text4 = Problem4Text(57, 57);
+    const Gap after4 = gaps(27, text4)[3];
+    setBounds(edit(7), after4.left + 2, designRect(edit(7)).top(), after4.right - after4.left - 6, 28);
+    place(label(28), after4.left + 4, designRect(label(28)).top());
+    place(edit(8), end(27, text4) + 6, designRect(edit(8)).top());
+    place(label(29), end(27, text4) + 8, designRect(label(29)).top());
+
+    // Problem 5: bars around X, each a little clear of it; a box under every candidate root.
+    const int y5 = axis(30);
+    const QString first5 = Problem5First(57);
+    const int x5 = int(first5.indexOf(QStringLiteral("Х =")));
+    modulus(16, at(30, first5, x5) - 3, y5);
+    modulus(17, at(30, first5, x5 + 1) + 2, y5);
+    place(label(31), end(30, first5) + 12, designRect(label(31)).top());
+    const QString roots = Problem5Roots(57, 57);
+    const int x31 = int(roots.indexOf(QStringLiteral("X =")));
+    modulus(18, at(31, roots, x31) - 3, y5);
+    modulus(19, at(31, roots, x31 + 1) + 2, y5);
+    const QString none = QStringLiteral("немає коренів");
+    const int secondRoots = int(roots.indexOf(QStringLiteral(";     -"))) + 6;
+    const struct { int from, length; } candidates[] = {
+        {0, 3}, {5, 2}, {int(roots.indexOf(none)), int(none.size())},
+        {secondRoots, 4}, {secondRoots + 6, 3}, {int(roots.lastIndexOf(none)), int(none.size())}};
+    for (int i = 0; i < 6; ++i) {
+        const int centre = (at(31, roots, candidates[i].from) + at(31, roots, candidates[i].from + candidates[i].length)) / 2;
+        place(checkBox(56 + i), centre - 10, designRect(checkBox(56 + i)).top());
+    }
+
+    // Problem 6: the sign between X and -x, the answer after "X=".
+    const QString text6 = Problem6Text(57);
+    place(image(20), gaps(32, text6).front().centre() - 11, axis(32) - 11);  // " X    -"
+    place(edit(9), end(32, text6) + 6, designRect(edit(9)).top());
+    place(label(33), end(32, text6) + 8, designRect(label(33)).top());
+
+    // Problem 7: a box under every digit of the ruler.
     int digit = 0;
     for (int i = 0; i < kRuler.size(); ++i) {
         if (!kRuler[i].isDigit()) continue;
-        addCheckBox(62 + digit++, (At(kRulerLeft, kRuler, i, kTextFont) + At(kRulerLeft, kRuler, i + 1, kTextFont)) / 2 - 10,
-                    810);
+        QCheckBox* box = checkBox(62 + digit++);
+        place(box, (at(36, kRuler, i) + at(36, kRuler, i + 1)) / 2 - 10, designRect(box).top());
     }
 
     // Problem 8: the bounds and the pupil's two fractions stand in the gaps, each after its minus.
-    const int top8 = 870, axis8 = Axis(top8, kTextFont);
-    addLabel(37, 20, top8, kTextFont);
-    const std::vector<Gap> g8 = Gaps(20, kProblem8Text, kTextFont);
-    fraction(38, 39, 8, g8[1].left + 2, axis8, g8[1].right - g8[1].left - 4);
-    fraction(40, 41, 15, g8[4].left + 2, axis8, 40);
+    const int y8 = axis(37);
+    const std::vector<Gap> g8 = gaps(37, kProblem8Text);
+    fraction(38, 8, g8[1].left + 2, y8, g8[1].right - g8[1].left - 4);
+    fraction(40, 15, g8[4].left + 2, y8, 40);
     const auto pair = [&](int numerator, int bar, int left) {
-        addEdit(numerator, left, axis8 - 29, 44, 27, kPartFont);
-        addImage(bar, left, axis8 - 1, 44, 3, Picture::Fit::Stretch);
-        addEdit(numerator + 1, left, axis8 + 2, 44, 27, kPartFont);
+        place(edit(numerator), left, y8 - 29);
+        place(image(bar), left, y8 - 1);
+        place(edit(numerator + 1), left, y8 + 2);
     };
     pair(10, 23, g8[5].left + 2);
-    const int end8 = At(20, kProblem8Text, int(kProblem8Text.size()), kTextFont);
-    pair(12, 24, end8 + 2);
-    addLabel(42, g8[5].left - 60, axis8 + 34);
-    addLabel(43, g8[5].left - 60, axis8 + 52);
-
-    addButton(1, 840, 945, 150, 40, 20);
-    ConnectPaper();
+    pair(12, 24, end(37, kProblem8Text) + 2);
+    place(label(42), g8[5].left - 60, y8 + 34);
+    place(label(43), g8[5].left - 60, y8 + 52);
 }
 
 void TForm9::FormCreate() {

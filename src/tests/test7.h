@@ -19,7 +19,13 @@ public:
     // Whether the box of a kind in caption row 1 … 5 must be ticked.
     static bool ShouldTick(Kind kind, int row);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Places what stands in the gaps of the problem lines at the current scale.
+    void LayOutGaps();
     void DrawProblem1();
     void DrawProblem2();
     void DrawProblem3();
