@@ -8,6 +8,7 @@
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 #include "core/random.h"
+#include "core/truncated_decimal.h"
 
 namespace {
 const int kTextFont = 20;  // problem texts
@@ -98,14 +99,6 @@ bool TForm9::ShouldTick(Kind kind, int row) {
         case 5: return kind == Kind::NegativeFraction;                                       // дробові від`ємні
     }
     return false;
-}
-
-QString ThreeDecimalsText(long long num, long long den) {
-    const bool negative = num != 0 && (num < 0) != (den < 0);
-    const long long a = num < 0 ? -num : num, d = den < 0 ? -den : den;
-    const long long thousandths = a % d * 1000 / d;
-    return (negative ? QStringLiteral("-") : QString()) + N(a / d) + QStringLiteral(",") +
-           QStringLiteral("%1").arg(thousandths, 3, 10, QLatin1Char('0'));
 }
 
 TForm9::TForm9()

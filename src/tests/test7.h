@@ -47,7 +47,3 @@ private:
     int p8_ = 7;
     int b8_ = 0;
 };
-
-// |value| to three decimals, truncated, after its sign and whole part: -5/7 is
-// "-0,714", -1/11 "-0,090", -9/4 "-2,250". den must not be 0.
-QString ThreeDecimalsText(long long num, long long den);

@@ -339,11 +339,3 @@ TEST(Test7, OracleReadersOfThePicturesScoreZeroAndOneSlipCostsOneError) {
     }
     EXPECT_EQ(folder.lines("stat.txt").size(), seeds);
 }
-
-TEST(ThreeDecimalsText, TruncatesAndKeepsTheSign) {
-    EXPECT_EQ(ThreeDecimalsText(-5, 7), "-0,714");
-    EXPECT_EQ(ThreeDecimalsText(-1, 11), "-0,090");
-    EXPECT_EQ(ThreeDecimalsText(-9, 4), "-2,250");
-    EXPECT_EQ(ThreeDecimalsText(1, 2), "0,500");
-    EXPECT_EQ(ThreeDecimalsText(-2147483648LL, 1), "-2147483648,000");
-}
