@@ -254,7 +254,7 @@ TEST(Test7, EdgesOfTheSumsAndTheBounds) {
 TEST(Test7, OracleReadersOfThePicturesScoreZeroAndOneSlipCostsOneError) {
     TempDataFolder folder;
     FakeClock clock;
-    const int seeds = 800;
+    const int seeds = 500;
     for (int seed = 1; seed <= seeds; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
