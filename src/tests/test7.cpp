@@ -218,14 +218,14 @@ void TForm9::LayOutGaps() {
         const int height = designRect(label(numerator)).height();
         setBounds(label(numerator), left, y - 1 - height, width, height);
         setBounds(image(bar), left, y - 1, width, 3);
-        setBounds(label(numerator + 1), left, y + 2, width, height);
+        setBounds(label(numerator + 1), left, y + 3, width, height);
     };
     const auto modulus = [&](int n, int centre, int y) { place(image(n), centre - 1, y - 15); };
     const auto mixedAnswer = [&](int firstEdit, int firstLabel, int bar, int left, int y) {
         place(edit(firstEdit), left, y - 14);
         place(edit(firstEdit + 1), left + 36, y - 29);
         place(image(bar), left + 36, y - 1);
-        place(edit(firstEdit + 2), left + 36, y + 2);
+        place(edit(firstEdit + 2), left + 36, y + 3);
         place(label(firstLabel), left + 2, y + 40);
         place(label(firstLabel + 1), left + 40, y + 32);
         place(label(firstLabel + 2), left + 40, y + 48);
@@ -312,7 +312,7 @@ void TForm9::LayOutGaps() {
     const auto pair = [&](int numerator, int bar, int left) {
         place(edit(numerator), left, y8 - 29);
         place(image(bar), left, y8 - 1);
-        place(edit(numerator + 1), left, y8 + 2);
+        place(edit(numerator + 1), left, y8 + 3);
     };
     pair(10, 23, g8[5].left + 2);
     pair(12, 24, end(37, kProblem8Text) + 2);

@@ -339,3 +339,26 @@ TEST(Test7, OracleReadersOfThePicturesScoreZeroAndOneSlipCostsOneError) {
     }
     EXPECT_EQ(folder.lines("stat.txt").size(), seeds);
 }
+
+TEST(Test7, NothingOverlapsAtAnyWindowSize) {
+    TempDataFolder folder;
+    FakeClock clock;
+    SeededRandom random(3);
+    const auto p = CreateScreen<TForm9>();
+    Click(p->button(2));  // every answer label filled in
+    // The problem lines hold lists, fractions, bars and inputs in their gaps on purpose.
+    const QStringList lines{"Label9", "Label10", "Label21", "Label27", "Label30", "Label31", "Label32", "Label37"};
+    std::vector<QWidget*> shown;
+    for (QWidget* w : p->controls())
+        if (Shown(w) && !lines.contains(w->objectName())) shown.push_back(w);
+    for (QSize window : {QSize(1010, 1000), QSize(800, 600), QSize(1366, 768), QSize(1920, 2000)}) {
+        p->resize(window);
+        p->show();
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (size_t j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << window.width() << ": " << shown[i]->objectName().toStdString() << " "
+                    << shown[j]->objectName().toStdString();
+        p->hide();
+    }
+}
