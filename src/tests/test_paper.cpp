@@ -74,8 +74,9 @@ void TestPaper::Button2Click() {
         if (item.isRight()) continue;
         ++errors_;
         for (QWidget* input : item.inputs) Paint(input, kWrongRed);
-        for (size_t i = 0; i < item.answerLabels.size() && i < size_t(item.shownWhenWrong.size()); ++i)
-            item.answerLabels[i]->setText(item.shownWhenWrong[int(i)]);
+        const QStringList shown = item.shownAtMarking ? item.shownAtMarking() : item.shownWhenWrong;
+        for (size_t i = 0; i < item.answerLabels.size() && i < size_t(shown.size()); ++i)
+            item.answerLabels[i]->setText(shown[int(i)]);
     }
     const int n = itemCount();
     percent_ = n > 0 ? errors_ * 100 / n : 0;

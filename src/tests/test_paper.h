@@ -45,6 +45,8 @@ public:
         QStringList shownWhenWrong;          // one text per answer label
         std::function<bool()> isRight;
         bool counted = true;                 // false: adds an error when wrong, but is not one of the N items
+        // When set, the answer labels' texts are made at marking instead, from what the pupil wrote.
+        std::function<QStringList()> shownAtMarking = nullptr;
     };
 
     void Button1Click();
