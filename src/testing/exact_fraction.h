@@ -37,3 +37,17 @@ inline QList<long long> NumbersIn(const QString& text) {
     for (auto it = number.globalMatch(text); it.hasNext();) numbers << it.next().captured().toLongLong();
     return numbers;
 }
+
+// A mixed number by the while-greater rule: a whole value W is written W − 1 and 1/1.
+inline QStringList GreaterTexts(const Q& q) {
+    if (q.d == 1 && q.n >= 1) return {QString::number(q.n - 1), "1", "1"};
+    return q.mixedTexts();
+}
+
+// The Ukrainian noun form for a count: 1, 21, 101 …; 2–4, 22–24, 102 …; the rest, 11–14 included.
+inline QString AgreeingForm(long long n, const QString& one, const QString& few, const QString& many) {
+    if (n % 100 >= 11 && n % 100 <= 14) return many;
+    if (n % 10 == 1) return one;
+    if (n % 10 >= 2 && n % 10 <= 4) return few;
+    return many;
+}

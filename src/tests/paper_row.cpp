@@ -133,6 +133,13 @@ PaperRow& PaperRow::box(QWidget* input, int width, Label* answer) {
     return *this;
 }
 
+PaperRow& PaperRow::picture(Picture* picture, int width, int height) {
+    const int top = top_;
+    Screen& s = screen_;
+    add({width, [=, &s](int left) { s.setBounds(picture, left, top + 11 - height / 2, width, height); }});
+    return *this;
+}
+
 PaperRow& PaperRow::word(Label* label) {
     const int top = top_;
     Screen& s = screen_;

@@ -27,6 +27,8 @@ public:
                     Label* answerNum, Label* answerDen);
     // One input (an edit box or a list) with its answer label under it.
     PaperRow& box(QWidget* input, int width, Label* answer = nullptr);
+    // A sign drawn as a picture (the multiplication dot), centred on the line.
+    PaperRow& picture(Picture* picture, int width, int height);
     // A short text (a whole number, a sign) as a piece of its own.
     PaperRow& word(Label* label);
     PaperRow& space(int width);
