@@ -147,6 +147,16 @@ PaperRow& PaperRow::word(Label* label) {
     return *this;
 }
 
+PaperRow& PaperRow::tag(Label* label, int width) {
+    const int top = top_;
+    Screen& s = screen_;
+    add({width, [=, &s](int left) {
+             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+             s.setBounds(label, left, top, width, 21);
+         }});
+    return *this;
+}
+
 PaperRow& PaperRow::space(int width) {
     x_ += width;
     return *this;

@@ -31,6 +31,9 @@ public:
     PaperRow& picture(Picture* picture, int width, int height);
     // A short text (a whole number, a sign) as a piece of its own.
     PaperRow& word(Label* label);
+    // A label of a fixed width, its text against the right edge: a name beside a box that
+    // marking may replace by a longer number.
+    PaperRow& tag(Label* label, int width);
     PaperRow& space(int width);
     // Goes on at a new line.
     PaperRow& line(int left, int top);
