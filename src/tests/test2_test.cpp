@@ -167,7 +167,7 @@ TEST(Test2, EqualFractionsInThreeFourLeaveZeroOverTheCommonDenominator) {
 TEST(Test2, OracleRightAnswersScoreZeroAndOneSlipCostsOneItem) {
     TempDataFolder folder;
     FakeClock clock;
-    const int seeds = 300;
+    const int seeds = 200;
     for (int seed = 1; seed <= seeds; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);

@@ -145,3 +145,44 @@ TEST(Test4, OracleRightAnswersScoreZeroPeriodsAreShortestAndQuotientsReduced) {
     EXPECT_GT(fourDigitPeriods, 0);
     EXPECT_GT(reducedQuotients, 0);
 }
+
+namespace {
+// The program's generator, except that draws from `bound` values return the given ones in turn.
+class SteeredRandom : public RandomSource {
+public:
+    SteeredRandom(uint32_t seed, int bound, std::vector<int> values)
+        : generator_(seed), bound_(bound), values_(std::move(values)) {
+        setRandomSource(this);
+    }
+    ~SteeredRandom() override { setRandomSource(nullptr); }
+    int next(int n) override {
+        if (n == bound_ && used < values_.size()) return values_[used++];
+        return generator_.next(n);
+    }
+    void randomize() override {}
+    size_t used = 0;
+
+private:
+    LinearRandom generator_;
+    int bound_;
+    std::vector<int> values_;
+};
+}  // namespace
+
+TEST(Test4, AFourDigitPeriodThatRepeatsTwoDigitsIsDrawnAgain) {
+    TempDataFolder folder;
+    FakeClock clock;
+    // D(97999, 1000) gives 9797 (really 0,(97)) and then 1334.
+    for (uint32_t seed = 1;; ++seed) {
+        ASSERT_LT(seed, 200u) << "no paper with a period of four digits";
+        SteeredRandom random(seed, 97999, {96970, 12340});
+        const auto p = CreateScreen<TForm6>();
+        if (random.used == 0) continue;
+        EXPECT_EQ(random.used, 2u);
+        EXPECT_EQ(Text(*p, 40), "1334");
+        EXPECT_EQ(Text(*p, 41), "9999");
+        Click(p->button(2));
+        EXPECT_EQ(Text(*p, 42), "0,(1334)");
+        break;
+    }
+}
