@@ -7,7 +7,7 @@
 
 namespace {
 const int kFont = 18;
-const int kPictures = 32;
+const int kPictures = 33;
 QString N(long long value) { return QString::number(value); }
 }  // namespace
 
@@ -255,8 +255,8 @@ void TForm5::LayOut() {
     row.line(20, 200).text(label(26), {1}).fraction(label(27), label(28), bar()).text(label(29));
     row.line(40, 250).text(label(30)).box(edit(9), 70, label(31));
 
-    row.line(20, 330).text(label(32), {1, 1});
-    row.fraction(label(33), label(34), bar()).fraction(label(35), label(36), bar());
+    row.line(20, 330).text(label(32), {2, 1});
+    row.fraction(label(33), label(34), bar()).picture(dot(), 14, 14).fraction(label(35), label(36), bar());
     row.picture(dot(), 14, 14).mixed(label(37), label(38), label(39), bar()).text(label(40));
     row.boxes(edit(10), edit(11), edit(12), bar(true), label(41), label(42), label(43));
 

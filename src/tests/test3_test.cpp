@@ -53,7 +53,7 @@ TEST(Test3, AnUntouchedPaperFromTheMenuOfTheRealProgram) {
     ASSERT_EQ(run.modal.opened.back(), paper);
     EXPECT_EQ(Text(*paper, 1), "Контрольна робота № 3");
     EXPECT_EQ(paper->itemCount(), 8);
-    for (int n = 1; n <= 32; ++n) EXPECT_FALSE(paper->image(n)->isEmpty()) << n;
+    for (int n = 1; n <= 33; ++n) EXPECT_FALSE(paper->image(n)->isEmpty()) << n;
     EXPECT_EQ(paper->image(2)->pictureName(), "kr/umn.bmp");
     const auto a = Solve(*paper);
     clock.advance(1234);
