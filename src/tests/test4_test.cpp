@@ -125,7 +125,7 @@ TEST(Test4, PointOrCommaForTheDecimalsButNothingElse) {
 TEST(Test4, OracleRightAnswersScoreZeroPeriodsAreShortestAndQuotientsReduced) {
     TempDataFolder folder;
     FakeClock clock;
-    const int seeds = 400;
+    const int seeds = 300;
     int fourDigitPeriods = 0, reducedQuotients = 0;
     for (int seed = 1; seed <= seeds; ++seed) {
         SCOPED_TRACE(seed);
