@@ -1,8 +1,35 @@
 #pragma once
-#include "app/screen.h"
+#include <array>
 
-// Test paper 2: the screen is in the program from the start; its work is yet to be built.
-class TForm4 : public PlaceholderScreen {
+#include "core/arithmetic.h"
+#include "tests/test_paper.h"
+
+// Test paper 2: common fractions. Reducing, comparing, adding and subtracting
+// fractions and mixed numbers, two word problems, two equations and an
+// inequality whose natural solutions are ticked. The paper is taller than the
+// screen and scrolls; "Перевірка" stands at its very bottom.
+class TForm4 : public TestPaper {
 public:
-    TForm4() : PlaceholderScreen(QStringLiteral("Form4")) {}
+    TForm4();
+    void FormCreate() override;
+
+private:
+    void DrawProblem1();
+    void DrawProblem2();
+    void DrawProblem3();
+    void DrawProblem4();
+    void DrawProblem5();
+    void DrawProblem6();
+    void DrawProblem7();
+    void LayOut();
+    void LoadBars();
+
+    // Shows a fraction in two labels.
+    void Show(int numLabel, int denLabel, long long num, long long den);
+    // Declares answer boxes 'first' … as one item against a fraction or a mixed number.
+    void AddFractionItem(int firstEdit, const Fraction& right, int numAnswer, int denAnswer);
+    void AddMixedItem(int firstEdit, const Mixed& right, int wholeAnswer, int numAnswer, int denAnswer);
+
+    // The first ten primes, indexed from 1.
+    static constexpr std::array<int, 11> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
 };

@@ -1,8 +1,23 @@
 #pragma once
-#include "app/screen.h"
 
-// Test paper 5: the screen is in the program from the start; its work is yet to be built.
-class TForm7 : public PlaceholderScreen {
+#include "tests/prime_draws.h"
+#include "tests/test_paper.h"
+
+// Test paper 5: proportions with decimals, percentages, an equation with
+// fractions and a comparison of the iron in two ores.
+class TForm7 : public TestPaper {
 public:
-    TForm7() : PlaceholderScreen(QStringLiteral("Form7")) {}
+    TForm7();
+    void FormCreate() override;
+
+private:
+    void DrawProblem1();
+    void DrawProblem2();
+    void DrawProblem3();
+    void DrawProblem4();
+    void DrawProblem5();
+    void DrawProblem6();
+    void LayOut();
+
+    PrimeDraws primes_;
 };

@@ -1,8 +1,25 @@
 #pragma once
-#include "app/screen.h"
 
-// Test paper 6: the screen is in the program from the start; its work is yet to be built.
-class TForm8 : public PlaceholderScreen {
+#include "tests/prime_draws.h"
+#include "tests/test_paper.h"
+
+// Test paper 6: inverse proportion, the circumference and area of a circle,
+// division in a ratio, probability, a table of direct proportion and division
+// of a number in a double ratio.
+class TForm8 : public TestPaper {
 public:
-    TForm8() : PlaceholderScreen(QStringLiteral("Form8")) {}
+    TForm8();
+    void FormCreate() override;
+
+private:
+    void DrawProblem1();
+    void DrawProblem2();
+    void DrawProblem3();
+    void DrawProblem4();
+    void DrawProblem5();
+    void DrawProblem6();
+    void DrawProblem7();
+    void LayOut();
+
+    PrimeDraws primes_;
 };

@@ -1,7 +1,9 @@
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
 #include "datagen/tests_paper7.h"
+#include "datagen/tests_papers.h"
 
 void RenderTestsData(const DataWriter& out) {
+    RenderPaperSigns(out);
     RenderPaper7Pictures(out);
 }
