@@ -25,3 +25,9 @@ QStringList SignedMixedTexts(long long num, long long den) {
     if (rest.num == 0) return {wholeText, QString(), QString()};
     return {wholeText, QString::number(rest.num), QString::number(rest.den)};
 }
+
+QString ThousandthsText(long long n) {
+    if (n == 0) return QStringLiteral("0");
+    const QString digits = QString::number(std::llabs(n)).rightJustified(4, u'0');
+    return (n < 0 ? QStringLiteral("-") : QString()) + digits.left(digits.size() - 3) + u',' + digits.right(3);
+}

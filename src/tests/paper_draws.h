@@ -14,3 +14,5 @@ int RandomOrZero(int n);
 // numerator and denominator of the proper part in lowest terms, both empty for a
 // whole number.
 QStringList SignedMixedTexts(long long num, long long den);
+// n thousandths with exactly three decimals ("0,005", "-1,250"), and "0" for nothing.
+QString ThousandthsText(long long n);

@@ -71,3 +71,73 @@ inline QStringList Mixed(Q v) {
 }
 
 }  // namespace oracle
+
+namespace oracle {
+
+// Evaluates a letter expression as the papers write it ("0,4(8m-5n)-2(m+7,5n)":
+// comma decimals, products written side by side) with two letters given values.
+class Expression {
+public:
+    Expression(const QString& text, QChar first, Q firstValue, QChar second, Q secondValue)
+        : text_(text), l1_(first), v1_(firstValue), l2_(second), v2_(secondValue) {}
+    // The value; `ok` says whether the whole text was read.
+    Q value(bool* ok) {
+        pos_ = 0;
+        bad_ = false;
+        const Q v = sum();
+        *ok = !bad_ && pos_ == text_.size();
+        return v;
+    }
+
+private:
+    Q sum() {
+        Q total = 0;
+        bool negative = false;
+        if (peek() == u'-') negative = true, ++pos_;
+        total = product();
+        if (negative) total = Q(0) - total;
+        while (peek() == u'+' || peek() == u'-') {
+            const bool minus = text_[pos_++] == u'-';
+            const Q t = product();
+            total = minus ? total - t : total + t;
+        }
+        return total;
+    }
+    Q product() {
+        Q p = 1;
+        int factors = 0;
+        for (;;) {
+            const QChar c = peek();
+            if (c.isDigit()) {
+                int end = pos_;
+                while (end < text_.size() && (text_[end].isDigit() || text_[end] == u',')) ++end;
+                p = p * ReadDecimal(text_.mid(pos_, end - pos_));
+                pos_ = end;
+            } else if (c == l1_ || c == l2_) {
+                p = p * (c == l1_ ? v1_ : v2_);
+                ++pos_;
+            } else if (c == u'(') {
+                ++pos_;
+                p = p * sum();
+                if (peek() != u')') bad_ = true;
+                ++pos_;
+            } else {
+                break;
+            }
+            ++factors;
+        }
+        if (factors == 0) bad_ = true;
+        return p;
+    }
+    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
+
+    QString text_;
+    QChar l1_;
+    Q v1_;
+    QChar l2_;
+    Q v2_;
+    int pos_ = 0;
+    bool bad_ = false;
+};
+
+}  // namespace oracle
