@@ -104,7 +104,7 @@ TEST(Test10, TheWorkedPaperMarkedUntouchedThenAnswered) {
 TEST(Test10, OracleRightAnswersScoreZero) {
     TempDataFolder folder;
     FakeClock clock;
-    for (int seed = 1; seed <= 600; ++seed) {
+    for (int seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
         const auto p = CreateScreen<TForm12>();

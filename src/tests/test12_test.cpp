@@ -102,7 +102,7 @@ TEST(Test12, TheWorkedPaperMarkedUntouchedThenAnswered) {
 TEST(Test12, OracleRightAnswersScoreZero) {
     TempDataFolder folder;
     FakeClock clock;
-    for (int seed = 1; seed <= 600; ++seed) {
+    for (int seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
         const auto p = CreateScreen<TForm13>();

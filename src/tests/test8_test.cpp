@@ -120,7 +120,7 @@ TEST(Test8, OracleRightAnswersScoreZero) {
     TempDataFolder folder;
     FakeClock clock;
     int negativeProper = 0;
-    for (int seed = 1; seed <= 600; ++seed) {
+    for (int seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
         const auto p = CreateScreen<TForm10>();

@@ -119,7 +119,7 @@ TEST(Test9, OracleRightAnswersScoreZero) {
     TempDataFolder folder;
     FakeClock clock;
     std::set<QString> pictures;
-    for (int seed = 1; seed <= 600; ++seed) {
+    for (int seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE(seed);
         SeededRandom random(seed);
         const auto p = CreateScreen<TForm11>();
