@@ -1,8 +1,17 @@
 #pragma once
-#include "app/screen.h"
+#include "tests/test_paper.h"
 
-// Test paper 10: the screen is in the program from the start; its work is yet to be built.
-class TForm12 : public PlaceholderScreen {
+// Test paper 10: linear equations with rational numbers, trains, tourists, and
+// a product equal to zero whose two roots may be written in either order.
+class TForm12 : public TestPaper {
 public:
-    TForm12() : PlaceholderScreen(QStringLiteral("Form12")) {}
+    TForm12();
+    void FormCreate() override;
+
+private:
+    void DrawProblem1();
+    void DrawProblem2();
+    void DrawProblem3();
+    void DrawProblem4();
+    void DrawProblem5();
 };

@@ -1,8 +1,26 @@
 #pragma once
-#include "app/screen.h"
+#include <array>
 
-// Test paper 8: the screen is in the program from the start; its work is yet to be built.
-class TForm10 : public PlaceholderScreen {
+#include "tests/test_paper.h"
+
+// Test paper 8: sums of positive and negative decimals, equations with decimals
+// and mixed numbers, a chain of mixed numbers, comparisons, counting the
+// integers between two numbers, and an equation with an absolute value.
+class TForm10 : public TestPaper {
 public:
-    TForm10() : PlaceholderScreen(QStringLiteral("Form10")) {}
+    TForm10();
+    void FormCreate() override;
+
+private:
+    void DrawProblem1();
+    void DrawProblem2();
+    void DrawProblem3();
+    void DrawProblem4();
+    void DrawProblem5();
+    void DrawProblem6();
+    void LoadPictures();
+
+    // The primes of the paper, indexed from 1, with used marks for item 9.
+    static constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+    std::array<bool, 14> used_{};
 };
