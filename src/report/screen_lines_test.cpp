@@ -29,7 +29,7 @@ T& ScreenOf(const StartedProgram& run, int number) {
 // What a log line must read back as.
 struct Expected {
     QString module, part, level;
-    int errors;  // -1: no error count in the line
+    int errors;  // -1: no error count in the line; -2: a percentage above 0 (an untouched paper)
     QTime start;
     int seconds;
 };
