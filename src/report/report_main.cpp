@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QStandardPaths>
 #include <QStyleFactory>
 
@@ -10,6 +11,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The faces the package brings (fonts-liberation): a bare system may have no other.
+    QFont face(QStringLiteral("Arial"));
+    face.setStyleHint(QFont::SansSerif);
+    face.setPointSize(11);
+    QApplication::setFont(face);
     QStringList folders = QApplication::arguments().mid(1);
     if (folders.isEmpty())
         folders << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/matematyka6");

@@ -266,12 +266,6 @@ void SaveRevealed(const DataWriter& out, const QString& base, const QImage& whol
     out.savePicture(base + QStringLiteral(".bmp"), whole);
 }
 
-// The bar of a written fraction: a dark stroke, stretched to its box by the screens.
-QImage FractionBar() {
-    QImage image(60, 5, QImage::Format_RGB32);
-    image.fill(QColor(20, 20, 60));
-    return image;
-}
 }  // namespace
 
 void RenderFractionLessonsPictures(const DataWriter& out) {
@@ -294,5 +288,4 @@ void RenderFractionLessonsPictures(const DataWriter& out) {
         out.savePicture(QStringLiteral("DD\\ocenka%1.bmp").arg(mark), strip);
     }
     for (int mark = 0; mark <= 5; ++mark) out.savePicture(QStringLiteral("DD\\ocenka%1s.bmp").arg(mark), MarkPicture(mark, 5));
-    out.savePicture(QStringLiteral("kr\\chdr2.bmp"), FractionBar());
 }

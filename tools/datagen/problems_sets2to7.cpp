@@ -158,18 +158,9 @@ QImage render(const Theme& t, int stage, double phase) {
     return image;
 }
 
-QImage bar(int width, int height, int thickness) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(250, 246, 236));  // the window's colour: only the line shows
-    QPainter p(&image);
-    p.fillRect(QRect(2, (height - thickness) / 2, width - 4, thickness), QColor(20, 20, 20));
-    return image;
-}
 }  // namespace
 
 void RenderSets2To7Pictures(const DataWriter& out) {
-    out.savePicture(QStringLiteral("kr\\chdr4.bmp"), bar(41, 17, 3));
-    out.savePicture(QStringLiteral("kr\\chdr2.bmp"), bar(81, 9, 3));
     const Theme themes[] = {
         {"z2\\i1(%1).bmp", "z2\\i%1.bmp", 5, true, QColor(150, 210, 255), QColor(230, 245, 255), QColor(110, 200, 90),
          Motif::Meadow},

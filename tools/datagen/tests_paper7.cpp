@@ -95,18 +95,6 @@ QImage NumberRow(int picture) {
     return image;
 }
 
-// The absolute-value bar: a tall stroke, coloured from top to bottom.
-QImage ModulusBar() {
-    QImage image(10, 48, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient g(0, 0, 0, image.height());
-    g.setColorAt(0, QColor(90, 60, 200));
-    g.setColorAt(0.5, QColor(40, 110, 220));
-    g.setColorAt(1, QColor(130, 40, 170));
-    p.fillRect(image.rect(), g);
-    return image;
-}
-
 // "≤" large on a small warm tile: the greatest integer answer of problem 6 holds for it.
 QImage LessOrEqualSign() {
     QImage image = paint::Canvas(40, 40, QColor(255, 248, 215), QColor(255, 228, 170));
@@ -116,16 +104,6 @@ QImage LessOrEqualSign() {
     return image;
 }
 
-// A fraction bar: a plain stroke that the paper stretches under a numerator.
-QImage FractionBar(int width) {
-    QImage image(width, 4, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient g(0, 0, width, 0);
-    g.setColorAt(0, QColor(20, 40, 120));
-    g.setColorAt(1, QColor(60, 20, 110));
-    p.fillRect(image.rect(), g);
-    return image;
-}
 }  // namespace
 
 const std::array<const char16_t*, 11>& Paper7Numbers(int picture) { return kRows.at(size_t(picture - 1)); }
@@ -133,8 +111,5 @@ const std::array<const char16_t*, 11>& Paper7Numbers(int picture) { return kRows
 void RenderPaper7Pictures(const DataWriter& out) {
     for (int picture = 1; picture <= 10; ++picture)
         out.savePicture(QStringLiteral("kr\\t%1.bmp").arg(picture), NumberRow(picture));
-    out.savePicture(QStringLiteral("kr\\mod.bmp"), ModulusBar());
     out.savePicture(QStringLiteral("kr\\ner.bmp"), LessOrEqualSign());
-    out.savePicture(QStringLiteral("kr\\chdr2.bmp"), FractionBar(40));
-    out.savePicture(QStringLiteral("kr\\chdr4.bmp"), FractionBar(60));
 }

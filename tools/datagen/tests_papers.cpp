@@ -10,9 +10,11 @@
 namespace {
 const QColor kPaper(250, 246, 236);  // the window's colour, so only the sign shows
 
-// A fraction bar: an ink stroke running from deep blue to plum, rounded at the ends.
-QImage Bar(int width) {
-    QImage image(width, 6, QImage::Format_RGB32);
+// A fraction bar: an ink stroke running from deep blue to plum, rounded at the
+// ends, across the middle of a strip of the window's colour. The one drawing of
+// the bars every module loads from "kr"; most screens stretch it to their fraction.
+QImage Bar(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(kPaper);
     QPainter p(&image);
     paint::Prepare(p);
@@ -21,21 +23,7 @@ QImage Bar(int width) {
     ink.setColorAt(1, QColor(120, 40, 140));
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    p.drawRoundedRect(QRectF(1, 1, width - 2, 4), 2, 2);
-    return image;
-}
-
-// The multiplication dot: a shiny orange bead on a soft halo.
-QImage Dot() {
-    QImage image = paint::Canvas(21, 21, QColor(255, 246, 220), QColor(255, 228, 200));
-    QPainter p(&image);
-    paint::Prepare(p);
-    QRadialGradient bead(QPointF(9, 9), 6);
-    bead.setColorAt(0, QColor(255, 210, 120));
-    bead.setColorAt(1, QColor(220, 90, 20));
-    p.setPen(Qt::NoPen);
-    p.setBrush(bead);
-    p.drawEllipse(QPointF(10.5, 10.5), 5, 5);
+    p.drawRoundedRect(QRectF(1, (height - 4) / 2.0, width - 2, 4), 2, 2);
     return image;
 }
 
@@ -53,9 +41,9 @@ QImage Pi() {
 }  // namespace
 
 void RenderPaperSigns(const DataWriter& out) {
-    out.savePicture(QStringLiteral("kr/chdr2.bmp"), Bar(40));
-    out.savePicture(QStringLiteral("kr/chdr4.bmp"), Bar(64));
-    out.savePicture(QStringLiteral("kr\\chdr.bmp"), Bar(52));
-    out.savePicture(QStringLiteral("kr/umn.bmp"), Dot());
+    // Set 2 shows chdr4 at its natural 41 × 17 under its numerators.
+    out.savePicture(QStringLiteral("kr/chdr2.bmp"), Bar(81, 9));
+    out.savePicture(QStringLiteral("kr/chdr4.bmp"), Bar(41, 17));
+    out.savePicture(QStringLiteral("kr\\chdr.bmp"), Bar(52, 6));
     out.savePicture(QStringLiteral("kr\\pi.bmp"), Pi());
 }

@@ -67,13 +67,6 @@ QImage ExpressionPicture(const QString& expression, int row) {
     return image;
 }
 
-// A fraction bar: a plain stroke stretched to the fraction's width.
-QImage Bar(int width) {
-    QImage image(width, 6, QImage::Format_RGB888);
-    image.fill(kInk);
-    return image;
-}
-
 // A multiplication dot in a ring of soft colour.
 void TimesDot(QPainter& p, QPointF centre, double radius) {
     p.setPen(Qt::NoPen);
@@ -89,8 +82,6 @@ void RenderPapers8To12Pictures(const DataWriter& out) {
     for (int k = 1; k <= 12; ++k)
         out.savePicture(QStringLiteral("kr/pr%1.bmp").arg(k), ExpressionPicture(expressions[size_t(k - 1)], k));
 
-    out.savePicture(QStringLiteral("kr/chdr2.bmp"), Bar(40));
-    out.savePicture(QStringLiteral("kr/chdr4.bmp"), Bar(80));
 
     // A bar and a multiplication dot after it: the first fraction of a product.
     {
