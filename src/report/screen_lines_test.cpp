@@ -8,6 +8,8 @@
 #include "games/finger.h"
 #include "games/fraction.h"
 #include "games/maugli.h"
+#include "lessons/fraction_addition.h"
+#include "lessons/fraction_arithmetic.h"
 #include "lessons/prime_divisors.h"
 #include "problems/circle.h"
 #include "problems/set1.h"
@@ -138,6 +140,35 @@ TEST(ReportOfRealScreens, EveryLineShapeTheScreensWriteIsReadBack) {
         }
         expected["GTM"].push_back({"Гра \"Мауглі\"", "сад 3", "3", -1, start, 72});
     }
+    // Arithmetic with fractions, subtraction lesson 1: the "урок" line, ten wrong answers.
+    {
+        clock.advance(60);
+        auto& s = ScreenOf<TForm22>(run, 22);
+        Click(s.button(3));
+        const QTime start = clock.now().time();
+        Click(s.button(6));
+        for (int exercise = 1; exercise <= 10; ++exercise) {
+            if (exercise > 1) Click(s.button(12));
+            clock.advance(4);
+            for (int box = 1; box <= 3; ++box) Type(s.edit(box), "x");
+            Click(s.button(11));
+        }
+        expected["Add"].push_back({"Арифметичні дії з дробами", "урок 1 віднімання", "1", 10, start, 40});
+    }
+    // Addition of fractions, a short series of type 2: the " короткий" line.
+    {
+        clock.advance(60);
+        auto& s = ScreenOf<TForm23>(run, 23);
+        const QTime start = clock.now().time();
+        Click(s.button(9));
+        for (int exercise = 1; exercise <= 5; ++exercise) {
+            if (exercise > 1) Click(s.button(4));
+            clock.advance(6);
+            for (int box = 1; box <= 4; ++box) Type(s.edit(box), "x");
+            Click(s.button(3));
+        }
+        expected["dd"].push_back({"Додавання дробів", "рівень 2, коротка серія", "2", 5, start, 30});
+    }
     // Test 1 last, marked untouched: its attempt began at start-up.
     clock.advance(60);
     Click(run.screen(3)->button(2));
@@ -186,5 +217,5 @@ TEST(ReportOfRealScreens, EveryLineShapeTheScreensWriteIsReadBack) {
         }
     }
     EXPECT_EQ(int(log.attempts.size()), lines);
-    EXPECT_EQ(lines, 8);
+    EXPECT_EQ(lines, 10);
 }
