@@ -91,7 +91,9 @@ TEST(Test2, AnUntouchedPaperFromTheMenuOfTheRealProgram) {
     for (int n = 1; n <= 44; ++n) EXPECT_FALSE(paper->image(n)->isEmpty()) << n;
     // "Перевірка" at the very bottom of the page, below every other control.
     for (QWidget* w : paper->controls()) {
-        if (w != paper->button(2)) EXPECT_LT(paper->designRect(w).bottom(), paper->designRect(paper->button(2)).top());
+        if (w != paper->button(2)) {
+            EXPECT_LT(paper->designRect(w).bottom(), paper->designRect(paper->button(2)).top());
+        }
     }
 
     const Answers a = Solve(*paper);
