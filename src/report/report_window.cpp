@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScatterSeries>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -109,11 +110,13 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
     view_->setSortingEnabled(true);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->verticalHeader()->hide();
-    view_->horizontalHeader()->setStretchLastSection(true);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view_->horizontalHeader()->setResizeContentsPrecision(500);  // wide enough from the first rows
     view_->setAlternatingRowColors(true);
     tabs_->addTab(view_, QStringLiteral("&Спроби"));
     summary_ = newTable({QStringLiteral("Учень"), QStringLiteral("Модуль"), QStringLiteral("Спроб"),
                          QStringLiteral("Остання"), QStringLiteral("Найкраща"), QStringLiteral("Середній час, c")});
+    summary_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     summary_->setSortingEnabled(true);
     tabs_->addTab(summary_, QStringLiteral("П&ідсумок"));
     chart_ = new QChartView;
@@ -122,6 +125,11 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
     unread_ = newTable({QStringLiteral("Файл"), QStringLiteral("Рядок"), QStringLiteral("Текст"), QStringLiteral("Чому")});
     tabs_->addTab(unread_, QStringLiteral("&Нечитані рядки"));
     layout->addWidget(tabs_);
+    // Ctrl+1 … Ctrl+4 reach the tabs whatever the keyboard's layout (Ctrl+Tab goes round them too).
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), this);
+        connect(key, &QShortcut::activated, tabs_, [this, i] { tabs_->setCurrentIndex(i); });
+    }
     setCentralWidget(central);
     resize(1100, 700);
 }
@@ -166,6 +174,7 @@ void ReportWindow::reload() {
     to_->setDate(last.isValid() ? last : today);
     fillUnread();
     applyFilter();
+    view_->resizeColumnsToContents();
     for (const QString& p : log_.problems) statusBar()->showMessage(QStringLiteral("Не вдалося прочитати: ") + p);
 }
 
