@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 #include <cmath>
 
 #include "app/data_folder.h"
+#include "app/house_style.h"
 #include "app/layout_dump.h"
 #include "core/errors.h"
 
@@ -227,7 +229,7 @@ void Screen::applyGeometry(QWidget* w) {
         // The square keeps its pixel size unless told: it grows with the page,
         // so that a pupil can still hit it on a large screen.
         const int side = std::max(13, static_cast<int>(std::lround(std::min(r.width(), r.height()) * 0.8 * scale_)));
-        box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side));
+        SetIndicatorSide(box, side);
     }
     w->setGeometry(QRect(topLeft, size));
 }
@@ -337,11 +339,12 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
     if (!info.isFile()) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));
     }
-    QImage picture;
-    if (!picture.load(full)) {
+    // The header tells a bitmap from anything else; the pixels wait for the first paint.
+    QImageReader reader(full);
+    if (!reader.canRead() || !reader.size().isValid()) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(full));
     }
-    image->setImage(picture, systemName);
+    image->setImageFile(full, systemName);
 }
 
 // ---- layout dump ----
