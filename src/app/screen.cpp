@@ -52,11 +52,6 @@ Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll_->setWidgetResizable(false);
-    // A page below the fold must be plain to see: a wide bar with a coloured handle.
-    scroll_->verticalScrollBar()->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { width: 22px; background: rgb(228, 222, 206); }"
-        "QScrollBar::handle:vertical { background: rgb(70, 120, 200); min-height: 40px; border-radius: 6px; margin: 2px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"));
     page_ = new QWidget;
     page_->setObjectName(QStringLiteral("page"));
     page_->resize(pageSize_);
@@ -257,8 +252,18 @@ void Screen::rescale() {
     double scale = std::min(byWidth, byHeight);
     const double floor = legibleScale();
     if (scale < floor && byWidth > scale) {
-        const int bar = scroll_->verticalScrollBar()->sizeHint().width();
-        scale = std::min(1.0, double(view.width() - bar) / pageSize_.width());
+        // Only a page that scrolls shows its bar: a style sheet for it costs its
+        // own style and parse, so it is given when first needed.
+        QScrollBar* bar = scroll_->verticalScrollBar();
+        if (bar->styleSheet().isEmpty()) {
+            // A page below the fold must be plain to see: a wide bar with a coloured handle.
+            bar->setStyleSheet(QStringLiteral(
+                "QScrollBar:vertical { width: 22px; background: rgb(228, 222, 206); }"
+                "QScrollBar::handle:vertical { background: rgb(70, 120, 200); min-height: 40px; border-radius: 6px; margin: 2px; }"
+                "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"));
+        }
+        const int barWidth = bar->sizeHint().width();
+        scale = std::min(1.0, double(view.width() - barWidth) / pageSize_.width());
     }
     scale_ = std::max(0.2, scale);
     page_->resize(static_cast<int>(pageSize_.width() * scale_), static_cast<int>(pageSize_.height() * scale_));
