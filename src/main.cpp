@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/data_location.h"
+#include "app/first_paint.h"
 #include "app/screen.h"
 #include "app/screens.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     const auto program = StartProgram();
     program->mainWindow()->MaximiseOnScreen();
     program->mainWindow()->show();
+    ReportFirstPaint(program->mainWindow());
     if (check) QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

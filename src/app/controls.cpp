@@ -1,6 +1,24 @@
 #include "app/controls.h"
 
 #include <QPainter>
+#include <map>
+
+namespace {
+// One decoded copy of a file however many boxes show it (the owl and the
+// chestnut of every menu, a game's four cards). An entry nobody else holds any
+// more is dropped, so the frames of an animation do not pile up.
+QImage decodedPicture(const QString& fullPath) {
+    static std::map<QString, QImage> shared;
+    for (auto it = shared.begin(); it != shared.end();) {
+        it = it->second.isDetached() ? shared.erase(it) : std::next(it);
+    }
+    auto found = shared.find(fullPath);
+    if (found != shared.end()) return found->second;
+    QImage image(fullPath);
+    if (!image.isNull()) shared.emplace(fullPath, image);
+    return image;
+}
+}  // namespace
 
 void Label::setText(const QString& text) {
     QLabel::setText(text);
@@ -22,12 +40,29 @@ void Picture::setFit(Fit fit) {
 
 void Picture::setImage(const QImage& image, const QString& name) {
     image_ = image;
+    file_.clear();
     name_ = name;
     update();
 }
 
+void Picture::setImageFile(const QString& fullPath, const QString& name) {
+    image_ = QImage();
+    file_ = fullPath;
+    name_ = name;
+    update();
+}
+
+const QImage& Picture::image() const {
+    if (!file_.isEmpty()) {
+        image_ = decodedPicture(file_);
+        file_.clear();
+    }
+    return image_;
+}
+
 void Picture::clearPicture() {
     image_ = QImage();
+    file_.clear();
     name_.clear();
     update();
 }
@@ -38,22 +73,23 @@ void Picture::setScale(double scale) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) return;
+    const QImage& picture = image();
+    if (picture.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QRectF target;
     switch (fit_) {
     case Fit::Natural:
-        target = QRectF(0, 0, image_.width() * scale_, image_.height() * scale_);
+        target = QRectF(0, 0, picture.width() * scale_, picture.height() * scale_);
         break;
     case Fit::Stretch:
         target = rect();
         break;
     case Fit::Proportional: {
-        const QSizeF fitted = QSizeF(image_.size()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        const QSizeF fitted = QSizeF(picture.size()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
         target = QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
         break;
     }
     }
-    painter.drawImage(target, image_);
+    painter.drawImage(target, picture);
 }

@@ -30,18 +30,22 @@ public:
     void setFit(Fit fit);
     Fit fit() const { return fit_; }
     void setImage(const QImage& image, const QString& name);
+    // A bitmap file known to be readable, decoded when first drawn or asked for:
+    // most screens stay unopened, and their pictures need no memory till then.
+    void setImageFile(const QString& fullPath, const QString& name);
     void clearPicture();
-    bool isEmpty() const { return image_.isNull(); }
+    bool isEmpty() const { return image_.isNull() && file_.isEmpty(); }
     // The name it was loaded by, as the program wrote it ("deli\ocenka10.bmp").
     const QString& pictureName() const { return name_; }
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
     void setScale(double scale);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QImage image_;
+    mutable QImage image_;
+    mutable QString file_;
     QString name_;
     Fit fit_ = Fit::Natural;
     double scale_ = 1.0;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 #include <cmath>
 
 #include "app/data_folder.h"
+#include "app/house_style.h"
 #include "app/layout_dump.h"
 #include "core/errors.h"
 
@@ -50,11 +52,6 @@ Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll_->setWidgetResizable(false);
-    // A page below the fold must be plain to see: a wide bar with a coloured handle.
-    scroll_->verticalScrollBar()->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { width: 22px; background: rgb(228, 222, 206); }"
-        "QScrollBar::handle:vertical { background: rgb(70, 120, 200); min-height: 40px; border-radius: 6px; margin: 2px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"));
     page_ = new QWidget;
     page_->setObjectName(QStringLiteral("page"));
     page_->resize(pageSize_);
@@ -227,7 +224,7 @@ void Screen::applyGeometry(QWidget* w) {
         // The square keeps its pixel size unless told: it grows with the page,
         // so that a pupil can still hit it on a large screen.
         const int side = std::max(13, static_cast<int>(std::lround(std::min(r.width(), r.height()) * 0.8 * scale_)));
-        box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side));
+        SetIndicatorSide(box, side);
     }
     w->setGeometry(QRect(topLeft, size));
 }
@@ -255,8 +252,18 @@ void Screen::rescale() {
     double scale = std::min(byWidth, byHeight);
     const double floor = legibleScale();
     if (scale < floor && byWidth > scale) {
-        const int bar = scroll_->verticalScrollBar()->sizeHint().width();
-        scale = std::min(1.0, double(view.width() - bar) / pageSize_.width());
+        // Only a page that scrolls shows its bar: a style sheet for it costs its
+        // own style and parse, so it is given when first needed.
+        QScrollBar* bar = scroll_->verticalScrollBar();
+        if (bar->styleSheet().isEmpty()) {
+            // A page below the fold must be plain to see: a wide bar with a coloured handle.
+            bar->setStyleSheet(QStringLiteral(
+                "QScrollBar:vertical { width: 22px; background: rgb(228, 222, 206); }"
+                "QScrollBar::handle:vertical { background: rgb(70, 120, 200); min-height: 40px; border-radius: 6px; margin: 2px; }"
+                "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"));
+        }
+        const int barWidth = bar->sizeHint().width();
+        scale = std::min(1.0, double(view.width() - barWidth) / pageSize_.width());
     }
     scale_ = std::max(0.2, scale);
     page_->resize(static_cast<int>(pageSize_.width() * scale_), static_cast<int>(pageSize_.height() * scale_));
@@ -337,11 +344,12 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
     if (!info.isFile()) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));
     }
-    QImage picture;
-    if (!picture.load(full)) {
+    // The header tells a bitmap from anything else; the pixels wait for the first paint.
+    QImageReader reader(full);
+    if (!reader.canRead() || !reader.size().isValid()) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(full));
     }
-    image->setImage(picture, systemName);
+    image->setImageFile(full, systemName);
 }
 
 // ---- layout dump ----

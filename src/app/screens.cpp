@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/error_box.h"
+#include "app/house_style.h"
 #include "app/main_menu.h"
 #include "app/programs_menu.h"
 #include "app/rational_menu.h"
@@ -100,7 +101,7 @@ std::unique_ptr<Program> StartProgram() {
 Screen* ScreenNumber(int number) { return running ? running->screen(number) : nullptr; }
 
 void ApplyHouseStyle() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(NewHouseStyle());
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, QColor(250, 246, 236));
     palette.setColor(QPalette::Base, Qt::white);
