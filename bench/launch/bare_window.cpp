@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     if (const QScreen* display = QGuiApplication::primaryScreen()) window.setGeometry(display->availableGeometry());
     window.setWindowState(Qt::WindowMaximized);
     window.show();
-    ReportFirstPaint(&window);
+    AfterFirstPaint(&window, [] {
+        if (StampFirstPaint()) QCoreApplication::exit(0);
+    });
     return app.exec();
 }

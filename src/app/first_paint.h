@@ -1,7 +1,6 @@
 #pragma once
-// The start-up benchmark's one hook into a program's main: with M6_FIRST_PAINT
-// set, the first complete paint of the window is stamped on standard output
-// ("first-paint <monotonic ns>") and the program ends there. Without it, nothing.
+// The moment a window is first on screen: the rest of start-up waits for it, and
+// the start-up benchmark stamps it.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
@@ -9,10 +8,12 @@
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
-class FirstPaintStamp : public QObject {
+class FirstPaintWatch : public QObject {
 public:
-    explicit FirstPaintStamp(QWidget* window) : QObject(window), window_(window) {}
+    FirstPaintWatch(QWidget* window, std::function<void()> then)
+        : QObject(window), window_(window), then_(std::move(then)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -20,25 +21,30 @@ protected:
         // A window covered by opaque children gets no paint event itself: the
         // first one to any widget of it opens the pass, which paints the rest and
         // is flushed to the display before a zero timer runs.
-        if (widget && widget->window() == window_ && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
+        if (widget && widget->window() == window_ && then_) {
+            QTimer::singleShot(0, this, std::move(then_));
+            then_ = nullptr;
         }
         return false;
     }
 
 private:
     QWidget* window_;
-    bool seen_ = false;
+    std::function<void()> then_;
 };
 
-inline void ReportFirstPaint(QWidget* window) {
-    if (qEnvironmentVariableIsEmpty("M6_FIRST_PAINT")) return;
-    QCoreApplication::instance()->installEventFilter(new FirstPaintStamp(window));
+// Runs `then` once the window's first complete paint is done.
+inline void AfterFirstPaint(QWidget* window, std::function<void()> then) {
+    QCoreApplication::instance()->installEventFilter(new FirstPaintWatch(window, std::move(then)));
+}
+
+// With M6_FIRST_PAINT set (the start-up benchmark), "first-paint <monotonic ns>"
+// goes to standard output. Returns whether it is set.
+inline bool StampFirstPaint() {
+    if (qEnvironmentVariableIsEmpty("M6_FIRST_PAINT")) return false;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::printf("first-paint %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::fflush(stdout);
+    return true;
 }

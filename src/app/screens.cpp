@@ -87,18 +87,38 @@ Screen* Program::byTitle(const QString& title) const {
     return nullptr;
 }
 
-std::unique_ptr<Program> StartProgram() {
-    auto program = std::unique_ptr<Program>(new Program);
-    running = program.get();
-    for (const Factory& factory : creationOrder()) {
-        program->screens_.push_back(factory());
-        Screen* screen = program->screens_.back().get();
+void Program::completeStartUp() {
+    // Each screen is made and its FormCreate run before the next: the start-up
+    // draws of the papers come in the same order whichever way start-up runs.
+    const auto& rows = creationOrder();
+    while (screens_.size() < rows.size()) {
+        screens_.push_back(rows[screens_.size()]());
+        Screen* screen = screens_.back().get();
         RunGuarded([screen] { screen->FormCreate(); });
     }
+}
+
+std::unique_ptr<Program> StartMainMenu() {
+    auto program = std::unique_ptr<Program>(new Program);
+    running = program.get();
+    program->screens_.push_back(creationOrder().front()());
+    Screen* menu = program->screens_.back().get();
+    RunGuarded([menu] { menu->FormCreate(); });
     return program;
 }
 
-Screen* ScreenNumber(int number) { return running ? running->screen(number) : nullptr; }
+std::unique_ptr<Program> StartProgram() {
+    auto program = StartMainMenu();
+    program->completeStartUp();
+    return program;
+}
+
+Screen* ScreenNumber(int number) {
+    if (!running) return nullptr;
+    // A menu reaching for a screen before start-up has made it finishes start-up first.
+    if (number > running->count()) running->completeStartUp();
+    return running->screen(number);
+}
 
 void ApplyHouseStyle() {
     QApplication::setStyle(NewHouseStyle());

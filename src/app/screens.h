@@ -14,9 +14,11 @@ public:
     Screen* byTitle(const QString& title) const;
     Screen* mainWindow() const { return screen(1); }
     int count() const { return static_cast<int>(screens_.size()); }
+    // Makes the screens not made yet, in order, each with its FormCreate.
+    void completeStartUp();
 
 private:
-    friend std::unique_ptr<Program> StartProgram();
+    friend std::unique_ptr<Program> StartMainMenu();
     std::vector<std::unique_ptr<Screen>> screens_;
 };
 
@@ -24,6 +26,11 @@ private:
 // error guard before the next screen is made. The data folder is the working
 // folder. Menus reach the screens of the program started last.
 std::unique_ptr<Program> StartProgram();
+
+// Start-up in two steps, so that the main menu is on screen at once: TForm1
+// alone (with its FormCreate), then completeStartUp() for TForm2 … TForm36, still
+// strictly in order. ScreenNumber completes a start-up that is not complete.
+std::unique_ptr<Program> StartMainMenu();
 
 // The screen of the running program that a menu opens.
 Screen* ScreenNumber(int number);

@@ -5,6 +5,7 @@
 
 #include "app/screen.h"
 #include "testing/error_recorder.h"
+#include "testing/random_script.h"
 #include "testing/screen_driver.h"
 
 namespace {
@@ -159,4 +160,33 @@ TEST(StartUp, EveryScreenWithADumpButtonHidesItAndWritesItsLayout) {
     // The four sub-menus at least; the main menu has none.
     EXPECT_GE(screensWithDump, 4);
     EXPECT_EQ(run.screen(1)->dumpButton(), nullptr);
+}
+
+TEST(StartUp, TheMenuFirstAndTheRestAfterGiveTheSameScreensAndDraws) {
+    TempDataFolder folder;
+    ModalRecorder modal;
+    const auto shown = [](const Program& p) {
+        QStringList texts;
+        for (int n = 1; n <= p.count(); ++n) {
+            texts << p.screen(n)->windowTitle();
+            for (QWidget* w : p.screen(n)->controls()) {
+                if (auto* l = qobject_cast<QLabel*>(w)) texts << l->text();
+            }
+        }
+        return texts;
+    };
+    QStringList atOnce;
+    {
+        SeededRandom random(5);
+        atOnce = shown(*StartProgram());
+    }
+    SeededRandom random(5);
+    const auto program = StartMainMenu();
+    EXPECT_EQ(program->count(), 1);
+    // A click that reaches for a screen before the rest of start-up has run runs it first.
+    Screen* paper7 = ScreenNumber(9);
+    ASSERT_NE(paper7, nullptr);
+    EXPECT_EQ(paper7, program->screen(9));
+    EXPECT_EQ(program->count(), 36);
+    EXPECT_EQ(shown(*program), atOnce);
 }
