@@ -4,10 +4,11 @@
 
 #include "core/arithmetic.h"
 #include "core/random.h"
+#include "core/primes.h"
 
 namespace {
 // The small primes indexed from 1; the draws reach index 4 (7) at most.
-constexpr int kPrimes[] = {0, 2, 3, 5, 7, 11, 13, 17, 19};
+constexpr auto kPrimes = FirstPrimes<9>();
 
 // The blanks in Label8 that the third fraction stands in.
 const QString kGap = QString(10, u' ');

@@ -1,9 +1,10 @@
 #include "lessons/lesson_primes.h"
 
 #include "core/random.h"
+#include "core/primes.h"
 
 namespace {
-constexpr std::array<int, 16> kPrimes{0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47};
+constexpr std::array<int, 16> kPrimes = FirstPrimes<16>();
 // Every draw of the lessons leaves an unmarked index in its range; should a
 // generator ever mark them all, the redraw still ends instead of hanging the lesson.
 constexpr int kMostRedraws = 100000;

@@ -1,10 +1,11 @@
 #include "lessons/prime_divisors.h"
 
 #include "core/random.h"
+#include "core/primes.h"
 
 namespace {
 // The first fifteen primes, indexed from 1; the draws reach index 11 (31) at most.
-constexpr std::array<int, 16> kPrimes{0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47};
+constexpr std::array<int, 16> kPrimes = FirstPrimes<16>();
 
 // The range of the draw of each level: r := Random(M) + 10, index := Trunc(r / 10).
 int RangeOf(int level) {

@@ -8,6 +8,7 @@
 #include "app/attempt_record.h"
 #include "app/screen.h"
 #include "core/random.h"
+#include "core/primes.h"
 
 // What one problem-set screen fixes about the shared flow: where its pictures
 // and log live, which of its controls show what, and how its kinds are drawn.
@@ -56,7 +57,7 @@ public:
     const AttemptRecord& attempt() const { return attempt_; }
 
     // The first fifteen primes, indexed from 1 as the generators draw them.
-    static constexpr std::array<int, 16> Primes{0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47};
+    static constexpr std::array<int, 16> Primes = FirstPrimes<16>();
 
 protected:
     // Connects Button1 … Button3 and Timer1 (100 ms unless the set made its own).

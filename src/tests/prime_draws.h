@@ -1,11 +1,12 @@
 #pragma once
 #include <array>
+#include "core/primes.h"
 
 // The papers' table of the first thirteen primes, indexed from 1 (2, 3, 5, …, 41),
 // with a taken mark per index so that the primes of one task come out different.
 class PrimeDraws {
 public:
-    static constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+    static constexpr std::array<int, 14> kPrimes = FirstPrimes<14>();
 
     int operator[](int i) const { return kPrimes[i]; }
     void Clear() { taken_.fill(false); }

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "tests/test_paper.h"
+#include "core/primes.h"
 
 // Test paper 1: divisibility. Which numbers divide by a prime, a prime
 // factorisation, greatest common divisors, least common multiples, coprimality,
@@ -31,7 +32,7 @@ private:
     void DeclareFactorItems();
 
     // The first ten primes, indexed from 1.
-    static constexpr std::array<int, 11> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
+    static constexpr std::array<int, 11> kPrimes = FirstPrimes<11>();
     std::array<bool, 11> used_{};
 
     // Problem 2: the factors in the order drawn, each prime's multiplicity in n,

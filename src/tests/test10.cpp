@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "core/random.h"
 #include "tests/line_layout.h"
+#include "core/primes.h"
 
 namespace {
 const int kText = 18;
@@ -12,7 +13,7 @@ const int kFraction = 15;
 const int kBox = 28;
 const int kRow1 = 64, kRow2 = 124, kRow3 = 238, kRow4 = 298, kRow4b = 336, kRow4c = 364, kRow4d = 400, kRow5 = 488;
 
-constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+constexpr std::array<int, 14> kPrimes = FirstPrimes<14>();
 
 QString N(long long v) { return QString::number(v); }
 // 2, 3, 5 or 7.

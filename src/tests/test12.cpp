@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "tests/line_layout.h"
 #include "tests/paper_draws.h"
+#include "core/primes.h"
 
 namespace {
 const int kText = 18;
@@ -15,7 +16,7 @@ const int kBox = 28;
 const int kRow1 = 66, kRow2 = 150, kRow2b = 182, kRow2c = 212, kRow2d = 246, kRow3 = 310, kRow3d = 394,
           kRow4 = 470;
 
-constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+constexpr std::array<int, 14> kPrimes = FirstPrimes<14>();
 
 QString N(long long v) { return QString::number(v); }
 

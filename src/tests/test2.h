@@ -3,6 +3,7 @@
 
 #include "core/arithmetic.h"
 #include "tests/test_paper.h"
+#include "core/primes.h"
 
 // Test paper 2: common fractions. Reducing, comparing, adding and subtracting
 // fractions and mixed numbers, two word problems, two equations and an
@@ -31,5 +32,5 @@ private:
     void AddMixedItem(int firstEdit, const Mixed& right, int wholeAnswer, int numAnswer, int denAnswer);
 
     // The first ten primes, indexed from 1.
-    static constexpr std::array<int, 11> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
+    static constexpr std::array<int, 11> kPrimes = FirstPrimes<11>();
 };

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "tests/test_paper.h"
+#include "core/primes.h"
 
 // Test paper 7: rational numbers. Sorting a row of numbers into five kinds,
 // comparing negative decimals, sums and differences of mixed numbers with
@@ -40,7 +41,7 @@ private:
     void DeclareFractionPair(int numeratorEdit, int denominatorEdit, int answerLabel);
 
     // The primes, indexed from 1; only the first six are ever drawn.
-    static constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+    static constexpr std::array<int, 14> kPrimes = FirstPrimes<14>();
     std::array<bool, 14> taken_{};
     int picture_ = 1;  // problem 1: the row "kr\t<picture_>.bmp"
     // Problem 8: the bounds are −(b + 2)/p and −(b + 1)/p.

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "tests/test_paper.h"
+#include "core/primes.h"
 
 // Test paper 8: sums of positive and negative decimals, equations with decimals
 // and mixed numbers, a chain of mixed numbers, comparisons, counting the
@@ -21,6 +22,6 @@ private:
     void LoadPictures();
 
     // The primes of the paper, indexed from 1, with used marks for item 9.
-    static constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+    static constexpr std::array<int, 14> kPrimes = FirstPrimes<14>();
     std::array<bool, 14> used_{};
 };

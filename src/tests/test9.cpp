@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "tests/line_layout.h"
 #include "tests/paper_draws.h"
+#include "core/primes.h"
 
 namespace {
 const int kText = 18;
@@ -14,7 +15,7 @@ const int kRow1 = 62, kRow2 = 150, kRow3 = 228, kRow4 = 306, kRow5 = 384, kRow6 
           kRow7 = 556, kRow8 = 660;
 
 // The paper's primes, indexed from 1.
-constexpr std::array<int, 14> kPrimes = {0, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+constexpr std::array<int, 14> kPrimes = FirstPrimes<14>();
 
 QString N(long long v) { return QString::number(v); }
 QString T(long long v) { return TenthsText(v); }
