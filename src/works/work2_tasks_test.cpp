@@ -9,6 +9,7 @@
 #include "datagen/works_tasks.h"
 #include "testing/screen_driver.h"
 #include "testing/task_numbers.h"
+#include "testing/task_file_check.h"
 #include "testing/temp_data_folder.h"
 #include "works/work2.h"
 
@@ -118,12 +119,7 @@ TEST(Work2Tasks, SixtyFilesInTheirLayoutsWithAnswersThatFollowFromTheirNumbers) 
     TempDataFolder folder;
     for (const TaskFileSource& f : sources) {
         SCOPED_TRACE(f.name.toStdString());
-        const QByteArray bytes = folder.bytes(f.name);
-        EXPECT_TRUE(bytes.endsWith("\r\n"));
-        EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
-        EXPECT_EQ(bytes.count("\r\n"), bytes.count('\r'));
-        EXPECT_EQ(DecodeWindows1251(bytes), f.lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-        EXPECT_EQ(EncodeWindows1251(f.lines.join(u'\n')).count('?'), f.lines.join(u'\n').count(u'?'));
+        ExpectTaskFileBytes(folder.bytes(f.name), f.lines);
 
         const Layout layout = layoutOf(taskOf(f.name), variantOf(f.name));
         ASSERT_EQ(f.lines.size(), layout.lines);
