@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 // The entry of dir whose name matches part: the exact name first, otherwise the
@@ -19,12 +18,21 @@ QString matchPart(const QDir& dir, const QString& part) {
 }  // namespace
 
 QString DataPath(const QString& root, const QString& systemName) {
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]+"));
-    const QStringList parts = systemName.split(separators, Qt::SkipEmptyParts);
+    // Either slash separates the parts; runs of them count as one.
     QString path = QDir(root).absolutePath();
-    for (const QString& part : parts) {
-        path = QDir(path).filePath(matchPart(QDir(path), part));
+    QString part;
+    const auto takePart = [&] {
+        if (!part.isEmpty()) path = QDir(path).filePath(matchPart(QDir(path), part));
+        part.clear();
+    };
+    for (const QChar c : systemName) {
+        if (c == u'\\' || c == u'/') {
+            takePart();
+        } else {
+            part += c;
+        }
     }
+    takePart();
     return QDir::cleanPath(path);
 }
 

@@ -10,7 +10,10 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
 #include "app/data_folder.h"
 #include "app/house_style.h"
@@ -18,13 +21,12 @@
 #include "core/errors.h"
 
 namespace {
-const char* kDesignRect = "m6DesignRect";
-const char* kFontHeight = "m6FontHeight";
-const char* kFontBold = "m6FontBold";
-const char* kFontSerif = "m6FontSerif";
 const char* kPaint = "m6Paint";
 
 const int kDefaultFontHeight = 13;
+// Buttons, boxes and most inputs use this face; the page carries it, so that
+// they share one font instead of a copy each.
+const int kPageFontHeight = 16;
 // No text a pupil reads is shrunk below this many pixels to make a page fit.
 const int kLegibleTextPx = 15;
 
@@ -33,13 +35,11 @@ Screen::ModalRunner& modalRunner() {
     return runner;
 }
 
-QFont fontFor(const QWidget* w, double scale) {
-    const int height = w->property(kFontHeight).toInt();
-    const bool serif = w->property(kFontSerif).toBool();
+QFont fontFor(int height, bool serif, bool bold, double scale) {
     QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround((height > 0 ? height : kDefaultFontHeight) * scale))));
-    font.setBold(w->property(kFontBold).toBool());
+    font.setBold(bold);
     return font;
 }
 }  // namespace
@@ -55,6 +55,7 @@ Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     page_ = new QWidget;
     page_->setObjectName(QStringLiteral("page"));
     page_->resize(pageSize_);
+    page_->setFont(fontFor(kPageFontHeight, true, false, scale_));
     scroll_->setWidget(page_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,10 +90,8 @@ void Screen::setModalRunner(ModalRunner runner) { modalRunner() = std::move(runn
 template <class W>
 W* Screen::adopt(W* w, const QString& name, QRect rect, int fontHeight, bool serif) {
     w->setObjectName(name);
-    w->setProperty(kDesignRect, rect);
-    w->setProperty(kFontHeight, fontHeight);
-    w->setProperty(kFontSerif, serif);
     controls_.push_back(w);
+    designs_.push_back({rect, fontHeight, serif, false});
     applyGeometry(w);
     w->show();
     return w;
@@ -172,8 +171,20 @@ QTimer* Screen::timer(int n) const {
 
 // ---- geometry and scale ----
 
+Screen::Design& Screen::designOf(const QWidget* w) {
+    return const_cast<Design&>(std::as_const(*this).designOf(w));
+}
+
+const Screen::Design& Screen::designOf(const QWidget* w) const {
+    const auto at = std::find(controls_.begin(), controls_.end(), w);
+    if (at == controls_.end()) {
+        throw std::logic_error("a control not made by this screen: " + w->objectName().toStdString());
+    }
+    return designs_[size_t(at - controls_.begin())];
+}
+
 QRect Screen::designRect(const QWidget* w) const {
-    QRect r = w->property(kDesignRect).toRect();
+    QRect r = designOf(w).rect;
     if (auto* l = dynamic_cast<const Label*>(w); l && (r.width() == 0 || r.height() == 0)) {
         // An auto-sized label measures its text at the design scale.
         const QSize size = w->size() / scale_;
@@ -184,22 +195,21 @@ QRect Screen::designRect(const QWidget* w) const {
 }
 
 void Screen::place(QWidget* w, int left, int top) {
-    QRect r = w->property(kDesignRect).toRect();
-    r.moveTo(left, top);
-    w->setProperty(kDesignRect, r);
+    designOf(w).rect.moveTo(left, top);
     applyGeometry(w);
 }
 
 void Screen::setBounds(QWidget* w, int left, int top, int width, int height) {
-    w->setProperty(kDesignRect, QRect(left, top, width, height));
+    designOf(w).rect = QRect(left, top, width, height);
     if (auto* l = dynamic_cast<Label*>(w)) l->setAutoSize(width == 0);
     applyGeometry(w);
 }
 
 void Screen::setFontHeight(QWidget* w, int height, bool bold) {
-    w->setProperty(kFontHeight, height);
-    w->setProperty(kFontBold, bold);
-    if (height > 0) w->setProperty(kFontSerif, true);
+    Design& design = designOf(w);
+    design.fontHeight = height;
+    design.bold = bold;
+    if (height > 0) design.serif = true;
     applyGeometry(w);
 }
 
@@ -208,9 +218,14 @@ void Screen::setPageSize(QSize page) {
     rescale();
 }
 
-void Screen::applyGeometry(QWidget* w) {
-    const QRect r = w->property(kDesignRect).toRect();
-    w->setFont(fontFor(w, scale_));
+void Screen::applyGeometry(QWidget* w) { applyGeometry(w, designOf(w)); }
+
+void Screen::applyGeometry(QWidget* w, const Design& design) {
+    const QRect& r = design.rect;
+    const QFont font = fontFor(design.fontHeight, design.serif, design.bold, scale_);
+    // A control in the page's face inherits it rather than keeping a copy (a
+    // combo box would also build its drop-down list at every font change).
+    if (w->testAttribute(Qt::WA_SetFont) || font != page_->font()) w->setFont(font);
     const QPoint topLeft(static_cast<int>(std::lround(r.left() * scale_)), static_cast<int>(std::lround(r.top() * scale_)));
     const QSize size(static_cast<int>(std::lround(r.width() * scale_)), static_cast<int>(std::lround(r.height() * scale_)));
     if (auto* l = dynamic_cast<Label*>(w)) {
@@ -233,9 +248,10 @@ double Screen::legibleScale() const {
     // The smallest text the pupil may have to read decides how far the page may
     // shrink; the design size itself is always allowed.
     int smallest = 0;
-    for (const QWidget* w : controls_) {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        const QWidget* w = controls_[i];
         if (w == dumpButton_ || w->isHidden() || dynamic_cast<const Picture*>(w)) continue;
-        const int height = w->property(kFontHeight).toInt();
+        const int height = designs_[i].fontHeight;
         const int px = height > 0 ? height : kDefaultFontHeight;
         if (smallest == 0 || px < smallest) smallest = px;
     }
@@ -267,7 +283,8 @@ void Screen::rescale() {
     }
     scale_ = std::max(0.2, scale);
     page_->resize(static_cast<int>(pageSize_.width() * scale_), static_cast<int>(pageSize_.height() * scale_));
-    for (QWidget* w : controls_) applyGeometry(w);
+    page_->setFont(fontFor(kPageFontHeight, true, false, scale_));
+    for (size_t i = 0; i < controls_.size(); ++i) applyGeometry(controls_[i], designs_[i]);
 }
 
 QRect Screen::visiblePageRect() const {

@@ -142,7 +142,17 @@ private:
     }
     template <class W>
     W* adopt(W* w, const QString& name, QRect rect, int fontHeight, bool serif);
+    // What the design gave a control: its rectangle and its face.
+    struct Design {
+        QRect rect;
+        int fontHeight = 0;
+        bool serif = false;
+        bool bold = false;
+    };
+    Design& designOf(const QWidget* w);
+    const Design& designOf(const QWidget* w) const;
     void applyGeometry(QWidget* w);
+    void applyGeometry(QWidget* w, const Design& design);
     void rescale();
 
     QSize pageSize_;
@@ -150,6 +160,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
     std::vector<QWidget*> controls_;
+    std::vector<Design> designs_;  // one per control, in the same order
     QPushButton* dumpButton_ = nullptr;
     struct KeyHandler {
         QObject* edit;

@@ -1,6 +1,5 @@
 #include "tests/test_paper.h"
 
-#include <QRegularExpression>
 
 #include "app/error_box.h"
 #include "app/results_log.h"
@@ -8,9 +7,10 @@
 namespace {
 // The control's number from its name ("CheckBox12" → 12).
 int NumberOf(const QWidget* w) {
-    static const QRegularExpression digits(QStringLiteral("(\\d+)$"));
-    const auto match = digits.match(w->objectName());
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    const QString& name = w->objectName();
+    qsizetype start = name.size();
+    while (start > 0 && name[start - 1].isDigit()) --start;
+    return QStringView(name).mid(start).toInt();
 }
 
 bool IsInput(const QWidget* w) {
