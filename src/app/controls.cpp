@@ -1,9 +1,16 @@
 #include "app/controls.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <map>
 
 namespace {
+// Pictures are bitmaps: no other format's reader is loaded to ask about them.
+void readBitmapsOnly(QImageReader& reader) {
+    reader.setFormat("bmp");
+    reader.setAutoDetectImageFormat(false);
+}
+
 // One decoded copy of a file however many boxes show it (the owl and the
 // chestnut of every menu, a game's four cards). An entry nobody else holds any
 // more is dropped, so the frames of an animation do not pile up.
@@ -14,11 +21,19 @@ QImage decodedPicture(const QString& fullPath) {
     }
     auto found = shared.find(fullPath);
     if (found != shared.end()) return found->second;
-    QImage image(fullPath);
+    QImageReader reader(fullPath);
+    readBitmapsOnly(reader);
+    QImage image = reader.read();
     if (!image.isNull()) shared.emplace(fullPath, image);
     return image;
 }
 }  // namespace
+
+bool IsReadableBitmap(const QString& fullPath) {
+    QImageReader reader(fullPath);
+    readBitmapsOnly(reader);
+    return reader.canRead() && reader.size().isValid();
+}
 
 void Label::setText(const QString& text) {
     QLabel::setText(text);

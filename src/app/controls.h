@@ -19,6 +19,9 @@ private:
     bool autoSize_ = true;
 };
 
+// Whether the file is a bitmap whose header can be read (its pixels are not decoded).
+bool IsReadableBitmap(const QString& fullPath);
+
 // A picture box. A loaded bitmap is drawn at the page's scale: at its own size
 // from the upper left (Natural), fitted inside the box keeping its proportions
 // and centred (Proportional), or filling the box (Stretch).

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -362,8 +361,7 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));
     }
     // The header tells a bitmap from anything else; the pixels wait for the first paint.
-    QImageReader reader(full);
-    if (!reader.canRead() || !reader.size().isValid()) {
+    if (!IsReadableBitmap(full)) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(full));
     }
     image->setImageFile(full, systemName);

@@ -121,6 +121,22 @@ TEST(StartUp, AMissingPictureSkipsTheRestOfThatMenuAndStartUpGoesOn) {
     EXPECT_EQ(program->screen(33)->button(2)->text(), "Десяткові дроби");
 }
 
+TEST(StartUp, APictureThatIsNoBitmapIsReportedAsNotValid) {
+    // Only bitmaps are read: another format under a bitmap's name is a broken picture.
+    TempDataFolder folder;
+    QImage square(8, 8, QImage::Format_RGB32);
+    square.fill(Qt::red);
+    folder.remove("p03.bmp");  // a link to the shared rendering: never written through
+    ASSERT_TRUE(square.save(folder.file("p03.bmp"), "PNG"));
+    ErrorRecorder errors;
+    ModalRecorder modal;
+    const auto program = StartProgram();
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_EQ(errors.messages()[0], QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(folder.file("p03.bmp")));
+    EXPECT_EQ(program->screen(18)->image(4)->pictureName(), "p02.bmp");
+    EXPECT_FALSE(program->screen(18)->image(4)->image().isNull());
+}
+
 TEST(StartUp, ClosingTheMainMenuEndsTheProgramWhileOtherScreensStillExist) {
     StartedProgram run;
     Screen* main = run.program->mainWindow();

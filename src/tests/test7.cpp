@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "core/arithmetic.h"
@@ -206,11 +206,13 @@ void TForm9::LayOutGaps() {
         return designRect(label(n)).top() + int(std::lround((m.ascent() - m.xHeight() / 2) / scale));
     };
     const auto gaps = [&](int n, const QString& text) {
-        static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+        // A gap is a run of two blanks or more.
         std::vector<Gap> found;
-        for (auto it = blanks.globalMatch(text); it.hasNext();) {
-            const auto m = it.next();
-            found.push_back({at(n, text, int(m.capturedStart())), at(n, text, int(m.capturedEnd()))});
+        for (qsizetype start = 0; start < text.size();) {
+            qsizetype end = start;
+            while (end < text.size() && text[end] == u' ') ++end;
+            if (end - start >= 2) found.push_back({at(n, text, int(start)), at(n, text, int(end))});
+            start = std::max(end, start + 1);
         }
         return found;
     };
