@@ -2,30 +2,12 @@
 
 #include <QImageReader>
 #include <QPainter>
-#include <map>
 
 namespace {
 // Pictures are bitmaps: no other format's reader is loaded to ask about them.
 void readBitmapsOnly(QImageReader& reader) {
     reader.setFormat("bmp");
     reader.setAutoDetectImageFormat(false);
-}
-
-// One decoded copy of a file however many boxes show it (the owl and the
-// chestnut of every menu, a game's four cards). An entry nobody else holds any
-// more is dropped, so the frames of an animation do not pile up.
-QImage decodedPicture(const QString& fullPath) {
-    static std::map<QString, QImage> shared;
-    for (auto it = shared.begin(); it != shared.end();) {
-        it = it->second.isDetached() ? shared.erase(it) : std::next(it);
-    }
-    auto found = shared.find(fullPath);
-    if (found != shared.end()) return found->second;
-    QImageReader reader(fullPath);
-    readBitmapsOnly(reader);
-    QImage image = reader.read();
-    if (!image.isNull()) shared.emplace(fullPath, image);
-    return image;
 }
 }  // namespace
 
@@ -53,30 +35,20 @@ void Picture::setFit(Fit fit) {
     update();
 }
 
-void Picture::setImage(const QImage& image, const QString& name) {
-    image_ = image;
-    file_.clear();
-    name_ = name;
-    update();
-}
-
 void Picture::setImageFile(const QString& fullPath, const QString& name) {
-    image_ = QImage();
     file_ = fullPath;
     name_ = name;
     update();
 }
 
-const QImage& Picture::image() const {
-    if (!file_.isEmpty()) {
-        image_ = decodedPicture(file_);
-        file_.clear();
-    }
-    return image_;
+QImage Picture::image() const {
+    if (file_.isEmpty()) return QImage();
+    QImageReader reader(file_);
+    readBitmapsOnly(reader);
+    return reader.read();
 }
 
 void Picture::clearPicture() {
-    image_ = QImage();
     file_.clear();
     name_.clear();
     update();
@@ -88,7 +60,7 @@ void Picture::setScale(double scale) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    const QImage& picture = image();
+    const QImage picture = image();
     if (picture.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

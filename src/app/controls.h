@@ -24,7 +24,10 @@ bool IsReadableBitmap(const QString& fullPath);
 
 // A picture box. A loaded bitmap is drawn at the page's scale: at its own size
 // from the upper left (Natural), fitted inside the box keeping its proportions
-// and centred (Proportional), or filling the box (Stretch).
+// and centred (Proportional), or filling the box (Stretch). The box keeps the
+// file's name, not its pixels: a bitmap is decoded when the box is painted and
+// let go after, since the window keeps what was painted and most pictures are
+// painted once or twice in a run.
 class Picture : public QWidget {
 public:
     enum class Fit { Natural, Proportional, Stretch };
@@ -32,23 +35,21 @@ public:
 
     void setFit(Fit fit);
     Fit fit() const { return fit_; }
-    void setImage(const QImage& image, const QString& name);
-    // A bitmap file known to be readable, decoded when first drawn or asked for:
-    // most screens stay unopened, and their pictures need no memory till then.
+    // A bitmap file known to be readable (IsReadableBitmap).
     void setImageFile(const QString& fullPath, const QString& name);
     void clearPicture();
-    bool isEmpty() const { return image_.isNull() && file_.isEmpty(); }
+    bool isEmpty() const { return file_.isEmpty(); }
     // The name it was loaded by, as the program wrote it ("deli\ocenka10.bmp").
     const QString& pictureName() const { return name_; }
-    const QImage& image() const;
+    // The picture's pixels, decoded now (null when empty or unreadable).
+    QImage image() const;
     void setScale(double scale);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    mutable QImage image_;
-    mutable QString file_;
+    QString file_;
     QString name_;
     Fit fit_ = Fit::Natural;
     double scale_ = 1.0;
