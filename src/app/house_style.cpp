@@ -1,6 +1,9 @@
 #include "app/house_style.h"
 
+#include <QLinearGradient>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -17,6 +20,42 @@ public:
             if (side.isValid()) return side.toInt();
         }
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_PanelButtonCommand) {
+            drawButtonFace(*option, *painter);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+private:
+    // A push button's face, painted straight onto the button: the base style would
+    // first paint each face into a picture of the button's size and keep it, which
+    // for a menu's large buttons costs more memory than the rest of the menu.
+    static void drawButtonFace(const QStyleOption& option, QPainter& painter) {
+        const bool enabled = option.state & State_Enabled;
+        const bool down = option.state & (State_Sunken | State_On);
+        const bool hover = enabled && (option.state & State_MouseOver);
+        const bool focus = (option.state & State_HasFocus) && (option.state & State_KeyboardFocusChange);
+        const QColor face = option.palette.color(QPalette::Button);
+        const QRectF box = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        QLinearGradient fill(box.topLeft(), box.bottomLeft());
+        if (down) {
+            fill.setColorAt(0, face.darker(116));
+            fill.setColorAt(1, face.darker(106));
+        } else {
+            fill.setColorAt(0, face.lighter(hover ? 110 : 104));
+            fill.setColorAt(1, face.darker(hover ? 102 : 106));
+        }
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(fill);
+        painter.setPen(QPen(focus ? option.palette.color(QPalette::Highlight) : face.darker(enabled ? 160 : 130), focus ? 2 : 1));
+        painter.drawRoundedRect(box, 3, 3);
+        painter.restore();
     }
 };
 }  // namespace

@@ -1,7 +1,6 @@
 #include "app/screens.h"
 
 #include <QApplication>
-#include <QPixmapCache>
 #include <QPalette>
 #include <QStyleFactory>
 #include <functional>
@@ -123,10 +122,6 @@ Screen* ScreenNumber(int number) {
 
 void ApplyHouseStyle() {
     QApplication::setStyle(NewHouseStyle());
-    // The style keeps a picture of every button face it has drawn; a menu's large
-    // buttons would hold over a megabyte that way. Faces larger than this are
-    // drawn afresh (a fraction of a millisecond), small ones are still kept.
-    QPixmapCache::setCacheLimit(256);
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, QColor(250, 246, 236));
     palette.setColor(QPalette::Base, Qt::white);
