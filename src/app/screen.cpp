@@ -47,19 +47,32 @@ Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     setWindowTitle(caption);
     setObjectName(caption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    scroll_ = new QScrollArea(this);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    scroll_->setWidgetResizable(false);
-    page_ = new QWidget;
+    page_ = new QWidget(this);
     page_->setObjectName(QStringLiteral("page"));
     page_->resize(pageSize_);
     page_->setFont(fontFor(kPageFontHeight, true, false, scale_));
-    scroll_->setWidget(page_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
     resize(pageSize_);
+}
+
+QScrollArea* Screen::scrollArea() {
+    // Made when first needed, which for most screens is never or long after start-up.
+    if (!scroll_) {
+        scroll_ = new QScrollArea(this);
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        scroll_->setWidgetResizable(false);
+        scroll_->setWidget(page_);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(scroll_);
+        if (isVisible()) scroll_->show();
+    }
+    return scroll_;
+}
+
+void Screen::setVisible(bool visible) {
+    if (visible) scrollArea();
+    QDialog::setVisible(visible);
 }
 
 Screen::~Screen() = default;
@@ -269,7 +282,7 @@ void Screen::rescale() {
     if (scale < floor && byWidth > scale) {
         // Only a page that scrolls shows its bar: a style sheet for it costs its
         // own style and parse, so it is given when first needed.
-        QScrollBar* bar = scroll_->verticalScrollBar();
+        QScrollBar* bar = scrollArea()->verticalScrollBar();
         if (bar->styleSheet().isEmpty()) {
             // A page below the fold must be plain to see: a wide bar with a coloured handle.
             bar->setStyleSheet(QStringLiteral(
@@ -287,13 +300,14 @@ void Screen::rescale() {
 }
 
 QRect Screen::visiblePageRect() const {
+    if (!scroll_) return QRect(QPoint(0, 0), page_->size());
     const QWidget* viewport = scroll_->viewport();
     return QRect(page_->mapFrom(viewport, QPoint(0, 0)), viewport->size()).intersected(page_->rect());
 }
 
 void Screen::revealControl(QWidget* w) {
     // Scroll to the control's own rectangle with a margin, whatever else moved the view.
-    scroll_->ensureWidgetVisible(w, 8, 8);
+    scrollArea()->ensureWidgetVisible(w, 8, 8);
 }
 
 void Screen::resizeEvent(QResizeEvent* event) {

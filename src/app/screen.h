@@ -37,6 +37,7 @@ public:
     // Shows the screen maximised and waits until it is closed.
     void ShowModal();
     void Close();
+    void setVisible(bool visible) override;
     // Fills the screen's free area (the main window at start-up, every modal screen).
     void MaximiseOnScreen();
 
@@ -154,6 +155,7 @@ private:
     void applyGeometry(QWidget* w);
     void applyGeometry(QWidget* w, const Design& design);
     void rescale();
+    QScrollArea* scrollArea();
 
     QSize pageSize_;
     double scale_ = 1.0;
