@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QImageReader>
 #include <QPainter>
 
@@ -15,6 +17,24 @@ bool IsReadableBitmap(const QString& fullPath) {
     QImageReader reader(fullPath);
     readBitmapsOnly(reader);
     return reader.canRead() && reader.size().isValid();
+}
+
+void ComboBox::showPopup() {
+    if (!listMade_) {
+        listMade_ = true;
+        // The list is a window of its own: it takes its face from the box only when told.
+        view()->parentWidget()->setFont(font());
+        view()->doItemsLayout();
+    }
+    QComboBox::showPopup();
+}
+
+void ComboBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && !listMade_) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void Label::setText(const QString& text) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QString>
@@ -17,6 +18,20 @@ public:
 
 private:
     bool autoSize_ = true;
+};
+
+// A drop-down list whose list is made when first dropped down: the base class
+// builds it at the first font change, and most lists are never opened.
+class ComboBox : public QComboBox {
+public:
+    explicit ComboBox(QWidget* parent) : QComboBox(parent) {}
+    void showPopup() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    bool listMade_ = false;
 };
 
 // Whether the file is a bitmap whose header can be read (its pixels are not decoded).

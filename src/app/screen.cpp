@@ -139,7 +139,7 @@ QCheckBox* Screen::addCheckBox(int n, int left, int top, int width, int height, 
 
 QComboBox* Screen::addComboBox(int n, int left, int top, int width, int height, const QStringList& items,
                                int fontHeight) {
-    auto* c = new QComboBox(page_);
+    auto* c = new ComboBox(page_);
     c->addItems(items);
     c->setCurrentIndex(-1);
     return adopt(c, QStringLiteral("ComboBox%1").arg(n), QRect(left, top, width, height), fontHeight, true);
@@ -234,10 +234,14 @@ void Screen::applyGeometry(QWidget* w) { applyGeometry(w, designOf(w)); }
 
 void Screen::applyGeometry(QWidget* w, const Design& design) {
     const QRect& r = design.rect;
-    const QFont font = fontFor(design.fontHeight, design.serif, design.bold, scale_);
+    auto* picture = dynamic_cast<Picture*>(w);
     // A control in the page's face inherits it rather than keeping a copy (a
-    // combo box would also build its drop-down list at every font change).
-    if (w->testAttribute(Qt::WA_SetFont) || font != page_->font()) w->setFont(font);
+    // combo box would also build its drop-down list at every font change); a
+    // picture has no text to need one.
+    if (!picture) {
+        const QFont font = fontFor(design.fontHeight, design.serif, design.bold, scale_);
+        if (w->testAttribute(Qt::WA_SetFont) || font != page_->font()) w->setFont(font);
+    }
     const QPoint topLeft(static_cast<int>(std::lround(r.left() * scale_)), static_cast<int>(std::lround(r.top() * scale_)));
     const QSize size(static_cast<int>(std::lround(r.width() * scale_)), static_cast<int>(std::lround(r.height() * scale_)));
     if (auto* l = dynamic_cast<Label*>(w)) {
@@ -246,7 +250,7 @@ void Screen::applyGeometry(QWidget* w, const Design& design) {
         l->fitText();
         return;
     }
-    if (auto* p = dynamic_cast<Picture*>(w)) p->setScale(scale_);
+    if (picture) picture->setScale(scale_);
     if (auto* box = qobject_cast<QCheckBox*>(w)) {
         // The square keeps its pixel size unless told: it grows with the page,
         // so that a pupil can still hit it on a large screen.
