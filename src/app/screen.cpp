@@ -66,6 +66,9 @@ QScrollArea* Screen::scrollArea() {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(scroll_);
         if (isVisible()) scroll_->show();
+        // Made before its controls, the scroll area would be the first to take the
+        // keyboard: so it still is, unless the screen gave the focus to a control.
+        if (!focusWidget()) scroll_->setFocus();
     }
     return scroll_;
 }

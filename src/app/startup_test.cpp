@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -135,6 +136,20 @@ TEST(StartUp, APictureThatIsNoBitmapIsReportedAsNotValid) {
     EXPECT_EQ(errors.messages()[0], QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(folder.file("p03.bmp")));
     EXPECT_EQ(program->screen(18)->image(4)->pictureName(), "p02.bmp");
     EXPECT_FALSE(program->screen(18)->image(4)->image().isNull());
+}
+
+TEST(StartUp, AScreenGetsItsScrollAreaAtItsFirstShowingAndTheAreaTakesTheKeyboardFirst) {
+    StartedProgram run;
+    Screen* paper = run.screen(3);
+    EXPECT_EQ(paper->findChild<QScrollArea*>(), nullptr) << "a screen not yet shown needs none";
+    paper->show();
+    QApplication::setActiveWindow(paper);
+    QApplication::processEvents();
+    const auto* scroll = paper->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(scroll->widget(), paper->button(1)->parentWidget());
+    EXPECT_EQ(paper->focusWidget(), scroll);
+    paper->hide();
 }
 
 TEST(StartUp, ClosingTheMainMenuEndsTheProgramWhileOtherScreensStillExist) {
