@@ -75,10 +75,7 @@ TForm31::TForm31()
     // Stage pictures and the reward animation.
     addImage(2, 690, 170, 300, 288, Fit::Proportional);
     addImage(3, 470, 560, 420, 112, Fit::Proportional);
-    addButton(2, 20, 550, 200, 50, 24);
-    addButton(3, 240, 550, 200, 50, 24);
-    addButton(1, 20, 630, 200, 50, 24);
-    addButton(4, 960, 2, 40, 16, 10);
+    AddFlowButtons(550, 630, 200);
     addTimer(1, 250);
     WireLadder();
 }

@@ -8,6 +8,14 @@
 ProblemSet::ProblemSet(const QString& caption, QSize page, ProblemSetPlan plan)
     : Screen(caption, page), plan_(std::move(plan)) {}
 
+void ProblemSet::AddFlowButtons(int rowTop, int backTop, int width) {
+    const int gap = 20;
+    addButton(2, gap, rowTop, width, 50, 24);
+    addButton(3, gap + width + gap, rowTop, width, 50, 24);
+    addButton(1, gap, backTop, width, 50, 24);
+    addButton(4, 960, 2, 40, 16, 10);
+}
+
 void ProblemSet::WireFlow() {
     if (timer(1) == nullptr) addTimer(1, 100);
     onClick(button(1), &ProblemSet::Button1Click);

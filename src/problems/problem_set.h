@@ -37,7 +37,8 @@ struct ProblemSetPlan {
 // and reopening the screen continues the attempt.
 //
 // Button1 is "Повернення", Button2 next problem, Button3 check, Button4 the
-// hidden layout-dump button. A set builds its controls, then calls WireFlow().
+// hidden layout-dump button. A set builds its controls, then its flow buttons
+// (AddFlowButtons) and its timer, then calls WireFlow().
 class ProblemSet : public Screen {
 public:
     static constexpr int kProblemsPerAttempt = 5;
@@ -60,6 +61,9 @@ public:
     static constexpr std::array<int, 16> Primes = FirstPrimes<16>();
 
 protected:
+    // Makes the flow's buttons, in this order: Button2 and Button3 side by side at
+    // rowTop, Button1 at backTop under them, Button4 (the dump button) in the corner.
+    void AddFlowButtons(int rowTop, int backTop = 696, int width = 230);
     // Connects Button1 … Button3 and Timer1 (100 ms unless the set made its own).
     void WireFlow();
 

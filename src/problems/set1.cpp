@@ -67,10 +67,7 @@ TForm24::TForm24()
     addImage(1, 785, 180, 210, 340, Fit::Proportional);
     addImage(2, 290, 560, 440, 120, Fit::Proportional);
     addLabel(18, 880, 726, 0);
-    addButton(2, 20, 470, 230, 50, 24);
-    addButton(3, 270, 470, 230, 50, 24);
-    addButton(1, 20, 696, 230, 50, 24);
-    addButton(4, 960, 2, 40, 16, 10);
+    AddFlowButtons(470);
     addTimer(1, 100);
     WireFlow();
 }

@@ -72,10 +72,7 @@ TForm25::TForm25()
     addImage(1, 785, 300, 210, 340, Fit::Proportional);
     addImage(2, 290, 590, 440, 120, Fit::Proportional);
     addLabel(25, 880, 726, 0);
-    addButton(2, 20, 480, 230, 50, 24);
-    addButton(3, 270, 480, 230, 50, 24);
-    addButton(1, 20, 696, 230, 50, 24);
-    addButton(4, 960, 2, 40, 16, 10);
+    AddFlowButtons(480);
     addTimer(1, 500);
     WireFlow();
 }

@@ -68,10 +68,7 @@ TForm26::TForm26()
     addImage(4, 785, 300, 210, 340, Fit::Proportional);
     addImage(11, 290, 590, 440, 120, Fit::Proportional);
     addLabel(32, 880, 726, 0);
-    addButton(2, 20, 510, 230, 50, 24);
-    addButton(3, 270, 510, 230, 50, 24);
-    addButton(1, 20, 696, 230, 50, 24);
-    addButton(4, 960, 2, 40, 16, 10);
+    AddFlowButtons(510);
     addTimer(1, 250);
     WireFlow();
 }

@@ -48,10 +48,7 @@ TForm27::TForm27()
     addImage(2, 785, 300, 210, 340, Fit::Proportional);
     addImage(9, 290, 590, 440, 120, Fit::Proportional);
     addLabel(23, 880, 726, 0);
-    addButton(2, 20, 480, 230, 50, 24);
-    addButton(3, 270, 480, 230, 50, 24);
-    addButton(1, 20, 696, 230, 50, 24);
-    addButton(4, 960, 2, 40, 16, 10);
+    AddFlowButtons(480);
     addTimer(1, 250);
     WireFlow();
 }

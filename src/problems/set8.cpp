@@ -54,10 +54,7 @@ TForm32::TForm32()
     addLabel(10, 20, 320, 24);
     addImage(1, 560, 150, 430, 347, Fit::Proportional);
     addImage(2, 20, 540, 440, 120, Fit::Proportional);
-    addButton(2, 20, 400, 230, 50, 24);
-    addButton(3, 270, 400, 230, 50, 24);
-    addButton(1, 20, 696, 230, 50, 24);
-    addButton(4, 960, 2, 40, 16, 10);
+    AddFlowButtons(400);
     addTimer(1, 1000);
     WireLadder();
 }
