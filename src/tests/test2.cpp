@@ -113,11 +113,6 @@ void TForm4::FormCreate() {
     LoadBars();
 }
 
-void TForm4::Show(int numLabel, int denLabel, long long num, long long den) {
-    label(numLabel)->setText(N(num));
-    label(denLabel)->setText(N(den));
-}
-
 void TForm4::AddFractionItem(int firstEdit, const Fraction& right, int numAnswer, int denAnswer) {
     AddGroupItem({edit(firstEdit), edit(firstEdit + 1)}, Texts(right), {label(numAnswer), label(denAnswer)});
 }
@@ -150,7 +145,7 @@ void TForm4::DrawProblem1() {
             // The second fraction may not repeat the first.
         } while (f == 1 && k * kPrimes[i] == first[0] && k * kPrimes[j] == first[1]);
         if (f == 0) first[0] = k * kPrimes[i], first[1] = k * kPrimes[j];
-        Show(c.num, c.den, k * kPrimes[i], k * kPrimes[j]);
+        ShowFraction(c.num, c.den, k * kPrimes[i], k * kPrimes[j]);
         AddFractionItem(c.edit, {kPrimes[i], kPrimes[j]}, c.numAnswer, c.denAnswer);
     }
 }
@@ -172,8 +167,8 @@ void TForm4::DrawProblem2() {
         proper(p1, q1);
         do proper(p2, q2);
         while (p2 == p1 && q2 == q1);
-        Show(k.firstLabel, k.firstLabel + 1, p1, q1);
-        Show(k.firstLabel + 2, k.firstLabel + 3, p2, q2);
+        ShowFraction(k.firstLabel, k.firstLabel + 1, p1, q1);
+        ShowFraction(k.firstLabel + 2, k.firstLabel + 3, p2, q2);
         const long long left = 1LL * p1 * q2, right = 1LL * p2 * q1;
         const QString sign = left > right ? QStringLiteral(">") : left < right ? QStringLiteral("<") : QStringLiteral("=");
         AddComboItem(comboBox(c + 1), sign);
@@ -195,8 +190,8 @@ void TForm4::DrawProblem3() {
         while (b2 == b1);
         const int a1 = Random(b1 / 2 - 1) + 1;
         const int a2 = Random(b2 / 2 - 1) + 1;
-        Show(32, 33, a1, b1);
-        Show(34, 35, a2, b2);
+        ShowFraction(32, 33, a1, b1);
+        ShowFraction(34, 35, a2, b2);
         AddFractionItem(7, LowestTerms(1LL * a1 * b2 + 1LL * a2 * b1, 1LL * b1 * b2), 36, 37);
     }
     // 2) and 3) a difference that stays positive.
@@ -210,8 +205,8 @@ void TForm4::DrawProblem3() {
             a1 = Random(b1 - 2) + 1;
             a2 = Random(b2 - 2) + 1;
         } while (1LL * a2 * b1 >= 1LL * a1 * b2);
-        Show(d.firstLabel, d.firstLabel + 1, a1, b1);
-        Show(d.firstLabel + 2, d.firstLabel + 3, a2, b2);
+        ShowFraction(d.firstLabel, d.firstLabel + 1, a1, b1);
+        ShowFraction(d.firstLabel + 2, d.firstLabel + 3, a2, b2);
         const int64_t l = Lcm(b1, b2);
         AddFractionItem(d.edit, LowestTerms(a1 * l / b1 - a2 * l / b2, l), d.numAnswer, d.denAnswer);
     }
@@ -219,18 +214,18 @@ void TForm4::DrawProblem3() {
     {
         const MixedPair m = DrawMixedPair(5, 5, 4, 1, 1);
         label(56)->setText(N(m.w1));
-        Show(52, 53, m.a1, m.d1);
+        ShowFraction(52, 53, m.a1, m.d1);
         label(57)->setText(N(m.w2));
-        Show(54, 55, m.a2, m.d2);
+        ShowFraction(54, 55, m.a2, m.d2);
         AddMixedItem(13, Difference(m.w1, m.a1, m.d1, m.w2, m.a2, m.d2), 60, 58, 59);
     }
     // 5) a sum of mixed numbers.
     {
         const MixedPair m = DrawMixedPair(5, 5, 4, 1, 1);
         label(61)->setText(N(m.w1));
-        Show(62, 63, m.a1, m.d1);
+        ShowFraction(62, 63, m.a1, m.d1);
         label(64)->setText(N(m.w2));
-        Show(65, 66, m.a2, m.d2);
+        ShowFraction(65, 66, m.a2, m.d2);
         AddMixedItem(16, Sum(m.w1, m.a1, m.d1, m.w2, m.a2, m.d2), 71, 69, 70);
     }
     // 6) a whole number less a mixed number.
@@ -241,7 +236,7 @@ void TForm4::DrawProblem3() {
         const int n = Random(15) + 10;
         label(72)->setText(N(w1));
         label(73)->setText(N(w2));
-        Show(74, 75, n, d);
+        ShowFraction(74, 75, n, d);
         const Fraction rest = LowestTerms(d - n, d);
         AddMixedItem(19, {w1 - w2 - 1, rest.num, rest.den}, 76, 77, 78);
     }
@@ -262,8 +257,8 @@ void TForm4::DrawProblem4() {
     }
     label(79)->setText(QStringLiteral("4. Першого дня продали ") + N(m.w1) +
                        QStringLiteral("          ц яблук, а другого - на ") + N(m.w2));
-    Show(80, 81, m.a1, m.d1);
-    Show(82, 83, m.a2, m.d2);
+    ShowFraction(80, 81, m.a1, m.d1);
+    ShowFraction(82, 83, m.a2, m.d2);
     label(84)->setText(QStringLiteral("ц менше, ніж першого. Скільки"));
     label(85)->setText(QStringLiteral("центнерів яблук продали за два дні разом?     Відповідь:"));
     AddMixedItem(22, total, 86, 87, 88);
@@ -276,9 +271,9 @@ void TForm4::DrawProblem5() {
         label(89)->setText(QStringLiteral("5. Розв") + QChar(96) +
                            QStringLiteral("яжіть рівняння: 1)                 -X=              ; X="));
         label(90)->setText(N(m.w1));
-        Show(91, 92, m.a1, m.d1);
+        ShowFraction(91, 92, m.a1, m.d1);
         label(93)->setText(N(m.w2));
-        Show(94, 95, m.a2, m.d2);
+        ShowFraction(94, 95, m.a2, m.d2);
         AddMixedItem(25, Difference(m.w1, m.a1, m.d1, m.w2, m.a2, m.d2), 96, 97, 98);
     }
     // 2) (a/b + X) − c/d = e/f, so X = e/f + c/d − a/b, never exactly 1.
@@ -298,9 +293,9 @@ void TForm4::DrawProblem5() {
         x = r.num > r.den ? Mixed{1, r.num - r.den, r.den} : Mixed{0, r.num, r.den};
     } while (x.whole == 0 && x.num == x.den);
     label(99)->setText(QStringLiteral("2)  (      +X)-       =       ; X="));
-    Show(100, 101, a, b);
-    Show(102, 103, c, d);
-    Show(104, 105, e, f);
+    ShowFraction(100, 101, a, b);
+    ShowFraction(102, 103, c, d);
+    ShowFraction(104, 105, e, f);
     AddMixedItem(28, x, 106, 107, 108);
 }
 
@@ -313,8 +308,8 @@ void TForm4::DrawProblem6() {
         d = Random(5) + 22;
     } while (c == a && d == b);
     label(109)->setText(QStringLiteral("6. Першого дня турист пройшов         наміченого маршруту, за другий -"));
-    Show(110, 111, a, b);
-    Show(112, 113, c, d);
+    ShowFraction(110, 111, a, b);
+    ShowFraction(112, 113, c, d);
     label(114)->setText(QStringLiteral("маршруту, за"));
     label(115)->setText(QStringLiteral("третій - решту. Яку частину маршруту пройшов турист за третій день?") +
                         QStringLiteral("    Відповідь:"));
@@ -334,7 +329,7 @@ void TForm4::DrawProblem7() {
     label(119)->setText(QStringLiteral("X"));
     label(120)->setText(N(c));
     label(121)->setText(QStringLiteral("<"));
-    Show(122, 123, e, b * c);
+    ShowFraction(122, 123, e, b * c);
     label(124)->setText(QStringLiteral("1       2     3     4      5     6     7     8     9     10"));
     label(125)->setText(QStringLiteral("11   12   13    14   15    16   17   18    19   20"));
     for (int box = 1; box <= 20; ++box) AddCheckItem(box, box <= m);

@@ -25,8 +25,6 @@ private:
     void LayOut();
     void LoadBars();
 
-    // Shows a fraction in two labels.
-    void Show(int numLabel, int denLabel, long long num, long long den);
     // Declares answer boxes 'first' … as one item against a fraction or a mixed number.
     void AddFractionItem(int firstEdit, const Fraction& right, int numAnswer, int denAnswer);
     void AddMixedItem(int firstEdit, const Mixed& right, int wholeAnswer, int numAnswer, int denAnswer);

@@ -48,15 +48,10 @@ void TForm5::FormCreate() {
     for (int n = 1; n <= kPictures && n <= pictures_.size(); ++n) LoadPicture(image(n), pictures_[n - 1]);
 }
 
-void TForm5::Show(int numLabel, int denLabel, long long num, long long den) {
-    label(numLabel)->setText(N(num));
-    label(denLabel)->setText(N(den));
-}
-
 void TForm5::ShowMixed(int wholeLabel, int numLabel, int denLabel, long long num, long long den) {
     const Mixed m = SplitWhileGreater({num, den});
     label(wholeLabel)->setText(N(m.whole));
-    Show(numLabel, denLabel, m.num, m.den);
+    ShowFraction(numLabel, denLabel, m.num, m.den);
 }
 
 // ---- drawing ----
@@ -69,8 +64,8 @@ void TForm5::DrawProblem1() {
         const int p = primes_[DrawCategory(49, 10)];
         const int x1 = DrawCategory(49, 20), x2 = DrawCategory(49, 20);
         const int y1 = DrawCategory(49, 70), y2 = DrawCategory(49, 70);
-        Show(4, 5, p * x1, p * y1);
-        Show(6, 7, p * x2, p * y2);
+        ShowFraction(4, 5, p * x1, p * y1);
+        ShowFraction(6, 7, p * x2, p * y2);
         AddGroupItem({edit(1), edit(2)}, Texts(LowestTerms(1LL * p * x1 * p * x2, 1LL * p * y1 * p * y2)),
                      {label(8), label(9)});
     }
@@ -107,7 +102,7 @@ void TForm5::DrawProblem1() {
         const long long u = 1LL * first * second;
         const long long t = 1LL * first * primes_.Fresh(99, 10);
         label(20)->setText(N(s));
-        Show(22, 21, t, u);
+        ShowFraction(22, 21, t, u);
         AddGroupItem({edit(6), edit(7), edit(8)}, Texts(LowestMixedWhileGreater(s * t, u)),
                      {label(23), label(24), label(25)});
     }
@@ -124,7 +119,7 @@ void TForm5::DrawProblem2() {
     // The first letter of "cтановили" is a Latin c.
     label(26)->setText(QStringLiteral("2. У хлопчика було ") + N(total) + word +
                        QStringLiteral("з них            cтановили зошити в клітинку."));
-    Show(27, 28, p, q);
+    ShowFraction(27, 28, p, q);
     label(29)->setText(QStringLiteral(" Скільки зошитів"));
     label(30)->setText(QStringLiteral("у клітинку було у хлопчика?     Відповідь:"));
     AddEditItem(edit(9), N(b * p), label(31));
@@ -146,8 +141,8 @@ void TForm5::DrawProblem3() {
     const Mixed b = SplitWhileGreater({1LL * f * l2, 1LL * e * s2});
     label(32)->setText(QStringLiteral("3. Виконайте дії: (") + N(w) + QStringLiteral(" -              ") + N(b.whole) +
                        QStringLiteral("           )"));
-    Show(33, 34, 1LL * e * s1, 1LL * f * l1);
-    Show(35, 36, b.num, b.den);
+    ShowFraction(33, 34, 1LL * e * s1, 1LL * f * l1);
+    ShowFraction(35, 36, b.num, b.den);
     ShowMixed(37, 38, 39, cNum, z);
     label(40)->setText(QStringLiteral("="));
     const long long den = 1LL * f * l1 * e * s2;
@@ -195,14 +190,14 @@ void TForm5::DrawProblem5() {
     const struct { int whole, num, den; } x[3] = {{56, 57, 58}, {62, 63, 64}, {71, 72, 73}};
     for (int k = 0; k < 3; ++k) {
         label(x[k].whole)->setText(N(wholes[k]));
-        Show(x[k].num, x[k].den, nums[k], dens[k]);
+        ShowFraction(x[k].num, x[k].den, nums[k], dens[k]);
     }
     label(59)->setText(N(m0));
-    Show(60, 61, m1, m2);
+    ShowFraction(60, 61, m1, m2);
     label(65)->setText(N(m0) + QStringLiteral("        -"));
-    Show(66, 67, m1, m2);
+    ShowFraction(66, 67, m1, m2);
     label(68)->setText(N(m0) + QStringLiteral("                     ="));
-    Show(69, 70, m1, m2);
+    ShowFraction(69, 70, m1, m2);
 
     // M·(X1 + X2 − X3) over the product of the four denominators.
     const long long d = 1LL * m2 * dens[0] * dens[1] * dens[2];
@@ -222,10 +217,10 @@ void TForm5::DrawProblem6() {
     // The share of the whole sum, as it stands over T: not reduced.
     label(77)->setText(QStringLiteral("6. Між трьома школами розподілили гроші на придбання комп") + QChar(96) +
                        QStringLiteral("ютерів. ") + QStringLiteral("Перша школа отримала"));
-    Show(78, 79, a, t);
+    ShowFraction(78, 79, a, t);
     label(80)->setText(QStringLiteral("усієї суми, друга -          остачі, а третя - решту. Яка найбільша ") +
                        QStringLiteral("сума? Відповідь:"));
-    Show(81, 82, b, rest);
+    ShowFraction(81, 82, b, rest);
     AddGroupItem({edit(17), edit(18)}, {N(std::max({a, b, c})), N(t)}, {label(83), label(84)});
 }
 

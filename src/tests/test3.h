@@ -20,7 +20,6 @@ private:
     void DrawProblem6();
     void LayOut();
 
-    void Show(int numLabel, int denLabel, long long num, long long den);
     // A mixed number by the while-greater rule, not reduced, in three labels.
     void ShowMixed(int wholeLabel, int numLabel, int denLabel, long long num, long long den);
 

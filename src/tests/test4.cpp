@@ -56,11 +56,6 @@ void TForm6::FormCreate() {
     for (int n = 1; n <= kPictures && n <= pictures_.size(); ++n) LoadPicture(image(n), pictures_[n - 1]);
 }
 
-void TForm6::Show(int numLabel, int denLabel, long long num, long long den) {
-    label(numLabel)->setText(N(num));
-    label(denLabel)->setText(N(den));
-}
-
 void TForm6::AddFractionItem(int firstEdit, const QStringList& right, int numAnswer, int denAnswer) {
     AddGroupItem({edit(firstEdit), edit(firstEdit + 1)}, right, {label(numAnswer), label(denAnswer)});
 }
@@ -81,8 +76,8 @@ void TForm6::DrawProblem1() {
         const int p1 = primes_.Fresh(39, 10);
         const int e = primes_.Fresh(39, 10), f = primes_.Fresh(39, 10);
         const int g = primes_.Fresh(39, 50), h = primes_.Fresh(39, 50);
-        Show(4, 5, p1, e * h);
-        Show(6, 7, p1 * f, e * g);
+        ShowFraction(4, 5, p1, e * h);
+        ShowFraction(6, 7, p1 * f, e * g);
         AddFractionItem(1, Texts(LowestTerms(g, f * h)), 8, 9);
     }
     // 2) two mixed numbers whose quotient is below one.
@@ -95,9 +90,9 @@ void TForm6::DrawProblem1() {
         const Mixed a = SplitWhileGreater({p2 * p3, p1 * p5});
         const Mixed b = SplitWhileGreater({p2 * p4, p1});
         label(10)->setText(N(a.whole));
-        Show(11, 12, a.num, a.den);
+        ShowFraction(11, 12, a.num, a.den);
         label(13)->setText(N(b.whole));
-        Show(14, 15, b.num, b.den);
+        ShowFraction(14, 15, b.num, b.den);
         AddMixedItem(3, Texts(LowestMixedWhileGreater(1LL * p2 * p3 * p1, 1LL * p1 * p5 * p2 * p4)), 16);
     }
     // 3) a fraction divided by a whole number. The quotient is written in lowest
@@ -108,7 +103,7 @@ void TForm6::DrawProblem1() {
         const int j = primes_.Fresh(39, 10);
         const int f = primes_[DrawCategory(39, 40)], g = primes_[DrawCategory(39, 40)];
         label(19)->setText(QStringLiteral("3)        :") + N(c) + QStringLiteral("  ="));
-        Show(20, 21, c * j, f * g);
+        ShowFraction(20, 21, c * j, f * g);
         AddFractionItem(6, Texts(LowestTerms(j, f * g)), 22, 23);
     }
 }
@@ -119,7 +114,7 @@ void TForm6::DrawProblem2() {
     const int d = primes_[DrawCategory(49, 40)];
     label(24)->setText(QStringLiteral("2. Поїзд пойшов          усього шляху, що становило ") + N(a * d) +
                        QStringLiteral(" км."));
-    Show(25, 26, a, b);
+    ShowFraction(25, 26, a, b);
     label(27)->setText(QStringLiteral("Скільки кілометрів становить"));
     label(28)->setText(QStringLiteral("довжина всього шляху?      Відповідь:"));
     AddEditItem(edit(8), N(b * d), label(29));
@@ -135,7 +130,7 @@ void TForm6::DrawProblem3() {
         const int f = primes_[DrawCategory(39, 20)];
         label(30)->setText(QStringLiteral("3. Розв") + QChar(96) + QStringLiteral("яжіть рівняння: 1)       X=") +
                            TenthsText(a * f) + QStringLiteral("; X=              2)"));
-        Show(31, 32, a, b);
+        ShowFraction(31, 32, a, b);
         AddEditItem(edit(9), CommaOrPoint(TenthsText(f * b)), label(33));
     }
     {
@@ -143,7 +138,7 @@ void TForm6::DrawProblem3() {
         const int b = primes_[DrawCategory(39, 50)];
         const int w = Random(5) + 2;
         label(34)->setText(N(w) + QStringLiteral("        X=1;  X="));
-        Show(35, 36, a, b);
+        ShowFraction(35, 36, a, b);
         AddFractionItem(10, Texts(LowestTerms(b, w * b + a)), 37, 38);
     }
 }
@@ -175,7 +170,7 @@ void TForm6::DrawProblem4() {
         while (num % divisor == 0 && den % divisor == 0) num /= divisor, den /= divisor;
     label(39)->setText(QStringLiteral("4. Перетворіть звичайний дріб у десятковий") +
                        QStringLiteral(" і вкажіть період:                ="));
-    Show(40, 41, num, den);
+    ShowFraction(40, 41, num, den);
     const QString digits = QStringLiteral("%1").arg(v, k, 10, QChar(u'0'));
     AddEditItem(edit(12), {QStringLiteral("0,(") + digits + u')', QStringLiteral("0.(") + digits + u')'}, label(42));
 }
@@ -201,7 +196,7 @@ void TForm6::DrawProblem5() {
     label(44)->setText(QStringLiteral("них дорівнює ") + N(2 * d * s1) +
                        QStringLiteral(" км/год, що становить           швидкості другого. Якою") +
                        QStringLiteral(" буде відстань між"));
-    Show(45, 46, s1, s2);
+    ShowFraction(45, 46, s1, s2);
     label(47)->setText(QStringLiteral("автомобілями через ") + TenthsText(t) +
                        QStringLiteral(" год після початку руху, якщо відомо, що ") +
                        QStringLiteral("відстань між автомобілями"));
@@ -243,10 +238,10 @@ void TForm6::DrawProblem6() {
     label(50)->setText(QStringLiteral("6. Виконайте дії: (") + N(w1) + QStringLiteral("        -") + N(w2) +
                        QStringLiteral("        ):") + N(m3.whole) + QStringLiteral("        +") + N(w4) +
                        QStringLiteral("        :") + N(w5) + QStringLiteral("   ="));
-    Show(51, 52, e1, a * b);
-    Show(53, 54, e2, a * c);
-    Show(55, 56, m3.num, m3.den);
-    Show(57, 58, t4, c4);
+    ShowFraction(51, 52, e1, a * b);
+    ShowFraction(53, 54, e2, a * c);
+    ShowFraction(55, 56, m3.num, m3.den);
+    ShowFraction(57, 58, t4, c4);
     AddMixedItem(14, Texts(right), 59);
 }
 
@@ -263,7 +258,7 @@ void TForm6::DrawProblem7() {
     const int birches = f * (100 - pct) * (b - a) / 10;
     label(62)->setText(QStringLiteral("7. Каштани становили           дерев, що росли в парку, клени - ") + N(pct) +
                        QStringLiteral("%") + QStringLiteral(" остачі, а берези - решту дерев"));
-    Show(63, 64, a, b);
+    ShowFraction(63, 64, a, b);
     label(65)->setText(N(birches) + QStringLiteral(". Скільки всього дерев росло в парку?   Відповідь: "));
     AddEditItem(edit(17), N(10 * f * b), label(66));
 }

@@ -21,7 +21,6 @@ private:
     void DrawProblem7();
     void LayOut();
 
-    void Show(int numLabel, int denLabel, long long num, long long den);
     void AddFractionItem(int firstEdit, const QStringList& right, int numAnswer, int denAnswer);
     void AddMixedItem(int firstEdit, const QStringList& right, int firstAnswer);
 

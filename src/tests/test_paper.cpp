@@ -32,6 +32,11 @@ void TestPaper::ConnectPaper() {
     }
 }
 
+void TestPaper::ShowFraction(int numLabel, int denLabel, long long num, long long den) {
+    label(numLabel)->setText(QString::number(num));
+    label(denLabel)->setText(QString::number(den));
+}
+
 void TestPaper::StartPaper() {
     setDumpButton(button(3));
     BeginAttempt(attempt_);

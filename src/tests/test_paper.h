@@ -74,6 +74,9 @@ protected:
     // every flag and item. The paper then seeds the generator (or not) and draws.
     void StartPaper();
 
+    // A fraction of the problem text: its numerator and denominator in their two labels.
+    void ShowFraction(int numLabel, int denLabel, long long num, long long den);
+
     // Declaring the answer items, in marking order.
     void AddItem(AnswerItem item);
     // An edit box right when its text is exactly one of the accepted texts; the answer label shows the first.
