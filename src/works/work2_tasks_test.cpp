@@ -125,14 +125,7 @@ TEST(Work2Tasks, SixtyFilesInTheirLayoutsWithAnswersThatFollowFromTheirNumbers) 
         ASSERT_EQ(f.lines.size(), layout.lines);
         const QStringList text = f.lines.mid(0, layout.text);
         for (const QString& line : f.lines) EXPECT_FALSE(line.trimmed().isEmpty());
-        const std::vector<QString> inText = NumberTexts(text);
-        Answers given;
-        for (int line : layout.answers) {
-            const QString answer = f.lines[line - 1];
-            EXPECT_TRUE(IsTypedNumber(answer)) << "answer \"" << answer.toStdString() << "\"";
-            EXPECT_EQ(std::count(inText.begin(), inText.end(), answer), 0) << answer.toStdString() << " stands in the text";
-            given.push_back(ParseTaskNumber(answer));
-        }
+        const Answers given = TypedAnswers(f.lines, layout.answers, text);
         const QString key = f.name.mid(3).chopped(4);
         ASSERT_TRUE(kSolutions.count(key));
         EXPECT_EQ(given, kSolutions.at(key)(NumbersIn(text)));
