@@ -1,4 +1,4 @@
-#include "app/tests_menu.h"
+#include "app/papers_menu.h"
 
 TForm2::TForm2() : MenuScreen(QStringLiteral("Form2")) {
     addImage(1, 10, 10, 170, 170, Picture::Fit::Proportional);

@@ -1,4 +1,4 @@
-#include "tests/line_layout.h"
+#include "papers/line_layout.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "tests/test1.h"
+#include "papers/paper1.h"
 
 #include <QFont>
 #include <QFontMetrics>

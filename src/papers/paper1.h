@@ -1,8 +1,8 @@
 #pragma once
 #include <array>
 
-#include "tests/test_paper.h"
 #include "core/primes.h"
+#include "papers/paper_flow.h"
 
 // Test paper 1: divisibility. Which numbers divide by a prime, a prime
 // factorisation, greatest common divisors, least common multiples, coprimality,

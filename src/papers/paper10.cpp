@@ -1,11 +1,11 @@
-#include "tests/test10.h"
+#include "papers/paper10.h"
 
 #include <array>
 
 #include "core/number_text.h"
-#include "core/random.h"
-#include "tests/line_layout.h"
 #include "core/primes.h"
+#include "core/random.h"
+#include "papers/line_layout.h"
 
 namespace {
 const int kText = 18;

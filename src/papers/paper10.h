@@ -1,5 +1,5 @@
 #pragma once
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
 
 // Test paper 10: linear equations with rational numbers, trains, tourists, and
 // a product equal to zero whose two roots may be written in either order.

@@ -1,13 +1,13 @@
-#include "tests/test12.h"
+#include "papers/paper12.h"
 
 #include <array>
 
 #include "core/arithmetic.h"
 #include "core/number_text.h"
-#include "core/random.h"
-#include "tests/line_layout.h"
-#include "tests/paper_draws.h"
 #include "core/primes.h"
+#include "core/random.h"
+#include "papers/line_layout.h"
+#include "papers/paper_draws.h"
 
 namespace {
 const int kText = 18;

@@ -1,5 +1,5 @@
 #pragma once
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
 
 // Test paper 12 (the menu's Kr12): expressions with mixed numbers, a wire cut in
 // three, boxes of mandarins, and an equation that holds for every X.

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "papers/line_layout.h"
+#include "papers/paper12.h"
+#include "papers/paper_oracle.h"
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/line_layout.h"
-#include "tests/paper_oracle.h"
-#include "tests/test12.h"
 
 using namespace oracle;
 

@@ -5,12 +5,12 @@
 #include <set>
 #include <stdexcept>
 
+#include "papers/paper1.h"
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/test1.h"
 
 namespace {
 // The value Random(m) must return for D(m, b) to give v.

@@ -1,10 +1,10 @@
-#include "tests/test2.h"
+#include "papers/paper2.h"
 
 #include <QFontMetrics>
 
 #include "core/random.h"
 #include "core/written_form.h"
-#include "tests/paper_row.h"
+#include "papers/paper_row.h"
 
 namespace {
 const int kFont = 18;  // problem texts, shown numbers and answer boxes

@@ -2,8 +2,8 @@
 #include <array>
 
 #include "core/arithmetic.h"
-#include "tests/test_paper.h"
 #include "core/primes.h"
+#include "papers/paper_flow.h"
 
 // Test paper 2: common fractions. Reducing, comparing, adding and subtracting
 // fractions and mixed numbers, two word problems, two equations and an

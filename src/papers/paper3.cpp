@@ -1,9 +1,9 @@
-#include "tests/test3.h"
+#include "papers/paper3.h"
 
 #include "core/noun_form.h"
 #include "core/random.h"
 #include "core/written_form.h"
-#include "tests/paper_row.h"
+#include "papers/paper_row.h"
 
 namespace {
 const int kFont = 18;

@@ -1,8 +1,8 @@
 #pragma once
 #include <QStringList>
 
-#include "tests/prime_draws.h"
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
+#include "papers/prime_draws.h"
 
 // Test paper 3: multiplying fractions and mixed numbers, with word problems on
 // shares of a whole (notebooks, a box's volume, three schools' money).

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "papers/paper3.h"
 #include "testing/error_recorder.h"
 #include "testing/exact_fraction.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/test3.h"
 
 namespace {
 QString Text(const TForm5& p, int n) { return p.label(n)->text(); }

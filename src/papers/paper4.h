@@ -1,8 +1,8 @@
 #pragma once
 #include <QStringList>
 
-#include "tests/prime_draws.h"
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
+#include "papers/prime_draws.h"
 
 // Test paper 4: dividing fractions and mixed numbers, equations, a periodic
 // decimal, two word problems and an expression with four mixed numbers.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/prime_draws.h"
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
+#include "papers/prime_draws.h"
 
 // Test paper 5: proportions with decimals, percentages, an equation with
 // fractions and a comparison of the iron in two ores.

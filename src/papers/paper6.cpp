@@ -1,9 +1,9 @@
-#include "tests/test6.h"
+#include "papers/paper6.h"
 
 #include "core/number_text.h"
 #include "core/random.h"
 #include "core/written_form.h"
-#include "tests/paper_row.h"
+#include "papers/paper_row.h"
 
 namespace {
 const int kFont = 18;

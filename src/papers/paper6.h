@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/prime_draws.h"
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
+#include "papers/prime_draws.h"
 
 // Test paper 6: inverse proportion, the circumference and area of a circle,
 // division in a ratio, probability, a table of direct proportion and division

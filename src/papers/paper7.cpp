@@ -1,4 +1,4 @@
-#include "tests/test7.h"
+#include "papers/paper7.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 #pragma once
 #include <array>
 
-#include "tests/test_paper.h"
 #include "core/primes.h"
+#include "papers/paper_flow.h"
 
 // Test paper 7: rational numbers. Sorting a row of numbers into five kinds,
 // comparing negative decimals, sums and differences of mixed numbers with

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 #include <numeric>
 
-#include "datagen/tests_paper7.h"
+#include "datagen/papers_paper7.h"
+#include "papers/paper7.h"
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/test7.h"
 
 namespace {
 // The value Random(m) must return for Trunc((Random(m) + b) / 10) to give v.

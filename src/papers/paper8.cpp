@@ -1,10 +1,10 @@
-#include "tests/test8.h"
+#include "papers/paper8.h"
 
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 #include "core/random.h"
-#include "tests/line_layout.h"
-#include "tests/paper_draws.h"
+#include "papers/line_layout.h"
+#include "papers/paper_draws.h"
 
 namespace {
 const int kText = 18;      // problem texts

@@ -1,8 +1,8 @@
 #pragma once
 #include <array>
 
-#include "tests/test_paper.h"
 #include "core/primes.h"
+#include "papers/paper_flow.h"
 
 // Test paper 8: sums of positive and negative decimals, equations with decimals
 // and mixed numbers, a chain of mixed numbers, comparisons, counting the

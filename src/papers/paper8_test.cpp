@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "papers/paper8.h"
+#include "papers/paper_oracle.h"
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/paper_oracle.h"
-#include "tests/test8.h"
 
 using namespace oracle;
 

@@ -1,11 +1,11 @@
-#include "tests/test9.h"
+#include "papers/paper9.h"
 
 #include "core/arithmetic.h"
 #include "core/number_text.h"
-#include "core/random.h"
-#include "tests/line_layout.h"
-#include "tests/paper_draws.h"
 #include "core/primes.h"
+#include "core/random.h"
+#include "papers/line_layout.h"
+#include "papers/paper_draws.h"
 
 namespace {
 const int kText = 18;

@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
 
 // Item 2 of test paper 9: the product of two negative mixed numbers.
 struct MixedProduct {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 #include <set>
 
+#include "datagen/papers_8to12.h"
+#include "papers/paper9.h"
+#include "papers/paper_oracle.h"
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "datagen/tests_papers8to12.h"
-#include "tests/paper_oracle.h"
-#include "tests/test9.h"
 
 using namespace oracle;
 

@@ -1,4 +1,4 @@
-#include "tests/paper_draws.h"
+#include "papers/paper_draws.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "tests/test_paper.h"
+#include "papers/paper_flow.h"
 
 
 #include "app/error_box.h"

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "papers/paper_flow.h"
 #include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/test_paper.h"
 
 namespace {
 // A small paper with every kind of item test 1 does not use: a group of three

@@ -1,4 +1,4 @@
-#include "tests/paper_row.h"
+#include "papers/paper_row.h"
 
 #include <QFontMetrics>
 #include <algorithm>

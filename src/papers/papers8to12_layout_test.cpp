@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "papers/paper10.h"
+#include "papers/paper12.h"
+#include "papers/paper8.h"
+#include "papers/paper9.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
 #include "testing/temp_data_folder.h"
-#include "tests/test10.h"
-#include "tests/test12.h"
-#include "tests/test8.h"
-#include "tests/test9.h"
 
 namespace {
 // Marked papers of many draws keep every control on the page, and no two inputs

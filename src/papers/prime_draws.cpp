@@ -1,4 +1,4 @@
-#include "tests/prime_draws.h"
+#include "papers/prime_draws.h"
 
 #include "core/random.h"
 

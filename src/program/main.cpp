@@ -5,8 +5,9 @@
 
 #include "app/data_location.h"
 #include "app/first_paint.h"
+#include "app/house_style.h"
 #include "app/screen.h"
-#include "app/screens.h"
+#include "program/screens.h"
 
 // matematyka6 [--data DIR] [--quit-when-shown]
 //   --quit-when-shown  starts up to the main menu and ends: a check of an installation.

@@ -1,17 +1,14 @@
-#include "app/screens.h"
+#include "program/screens.h"
 
-#include <QApplication>
-#include <QPalette>
-#include <QStyleFactory>
 #include <functional>
 
 #include "app/error_box.h"
-#include "app/house_style.h"
 #include "app/main_menu.h"
+#include "app/papers_menu.h"
 #include "app/programs_menu.h"
 #include "app/rational_menu.h"
 #include "app/screen.h"
-#include "app/tests_menu.h"
+#include "app/screen_lookup.h"
 #include "app/works_menu.h"
 #include "games/finger.h"
 #include "games/fraction.h"
@@ -21,6 +18,17 @@
 #include "lessons/fraction_arithmetic.h"
 #include "lessons/gcd_lcm.h"
 #include "lessons/prime_divisors.h"
+#include "papers/paper1.h"
+#include "papers/paper10.h"
+#include "papers/paper12.h"
+#include "papers/paper2.h"
+#include "papers/paper3.h"
+#include "papers/paper4.h"
+#include "papers/paper5.h"
+#include "papers/paper6.h"
+#include "papers/paper7.h"
+#include "papers/paper8.h"
+#include "papers/paper9.h"
 #include "problems/circle.h"
 #include "problems/set1.h"
 #include "problems/set2.h"
@@ -30,17 +38,6 @@
 #include "problems/set6.h"
 #include "problems/set7.h"
 #include "problems/set8.h"
-#include "tests/test1.h"
-#include "tests/test10.h"
-#include "tests/test12.h"
-#include "tests/test2.h"
-#include "tests/test3.h"
-#include "tests/test4.h"
-#include "tests/test5.h"
-#include "tests/test6.h"
-#include "tests/test7.h"
-#include "tests/test8.h"
-#include "tests/test9.h"
 #include "works/work1.h"
 #include "works/work2.h"
 #include "works/work3.h"
@@ -67,6 +64,13 @@ const std::vector<Factory>& creationOrder() {
 }
 
 Program* running = nullptr;
+
+Screen* runningScreen(int number) {
+    if (!running) return nullptr;
+    // A menu reaching for a screen before start-up has made it finishes start-up first.
+    if (number > running->count()) running->completeStartUp();
+    return running->screen(number);
+}
 }  // namespace
 
 Program::~Program() {
@@ -101,6 +105,7 @@ void Program::completeStartUp() {
 std::unique_ptr<Program> StartMainMenu() {
     auto program = std::unique_ptr<Program>(new Program);
     running = program.get();
+    SetScreenLookup(runningScreen);
     program->screens_.push_back(creationOrder().front()());
     Screen* menu = program->screens_.back().get();
     RunGuarded([menu] { menu->FormCreate(); });
@@ -111,27 +116,4 @@ std::unique_ptr<Program> StartProgram() {
     auto program = StartMainMenu();
     program->completeStartUp();
     return program;
-}
-
-Screen* ScreenNumber(int number) {
-    if (!running) return nullptr;
-    // A menu reaching for a screen before start-up has made it finishes start-up first.
-    if (number > running->count()) running->completeStartUp();
-    return running->screen(number);
-}
-
-void ApplyHouseStyle() {
-    QApplication::setStyle(NewHouseStyle());
-    QPalette palette = QApplication::style()->standardPalette();
-    palette.setColor(QPalette::Window, QColor(250, 246, 236));
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Button, QColor(236, 242, 252));
-    palette.setColor(QPalette::Highlight, QColor(70, 120, 200));
-    // A marked paper keeps its inputs disabled: what the pupil typed must stay readable.
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(40, 40, 40));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(40, 40, 40));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(110, 110, 110));
-    // A disabled box is told apart by its ground, not by fading what is in it.
-    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(238, 236, 228));
-    QApplication::setPalette(palette);
 }

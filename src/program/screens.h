@@ -32,9 +32,5 @@ std::unique_ptr<Program> StartProgram();
 // strictly in order. ScreenNumber completes a start-up that is not complete.
 std::unique_ptr<Program> StartMainMenu();
 
-// The screen of the running program that a menu opens.
-Screen* ScreenNumber(int number);
-
-// Fusion with the house palette: the same look everywhere, and text that stays
-// readable on disabled inputs.
-void ApplyHouseStyle();
+// Menus reach the screens of the program started last through ScreenNumber
+// (app/screen_lookup.h), which completes a start-up that is not complete.

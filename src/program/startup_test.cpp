@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/screen.h"
+#include "app/screen_lookup.h"
 #include "testing/error_recorder.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"

@@ -1,10 +1,10 @@
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
-#include "datagen/tests_paper7.h"
-#include "datagen/tests_papers.h"
-#include "datagen/tests_papers8to12.h"
+#include "datagen/papers_8to12.h"
+#include "datagen/papers_paper7.h"
+#include "datagen/papers_signs.h"
 
-void RenderTestsData(const DataWriter& out) {
+void RenderPapersData(const DataWriter& out) {
     RenderPaperSigns(out);
     RenderPaper7Pictures(out);
     RenderPapers8To12Pictures(out);

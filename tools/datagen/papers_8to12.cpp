@@ -1,4 +1,4 @@
-#include "datagen/tests_papers8to12.h"
+#include "datagen/papers_8to12.h"
 
 #include <QLinearGradient>
 

@@ -1,8 +1,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "datagen/tests_papers8to12.h"
-#include "tests/paper_oracle.h"
+#include "datagen/papers_8to12.h"
+#include "papers/paper_oracle.h"
 
 using namespace oracle;
 

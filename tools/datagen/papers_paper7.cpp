@@ -1,4 +1,4 @@
-#include "datagen/tests_paper7.h"
+#include "datagen/papers_paper7.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "datagen/tests_papers.h"
+#include "datagen/papers_signs.h"
 
 #include <QLinearGradient>
 #include <QPainter>
