@@ -1,7 +1,9 @@
 #include "app/house_style.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QStyleFactory>
@@ -67,4 +69,20 @@ void SetIndicatorSide(QWidget* box, int side) {
     box->setProperty(kIndicatorSide, side);
     box->updateGeometry();
     box->update();
+}
+
+void ApplyHouseStyle() {
+    QApplication::setStyle(NewHouseStyle());
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, QColor(250, 246, 236));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Button, QColor(236, 242, 252));
+    palette.setColor(QPalette::Highlight, QColor(70, 120, 200));
+    // A marked paper keeps its inputs disabled: what the pupil typed must stay readable.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(40, 40, 40));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(40, 40, 40));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(110, 110, 110));
+    // A disabled box is told apart by its ground, not by fading what is in it.
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(238, 236, 228));
+    QApplication::setPalette(palette);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "problems/problem_set_testing.h"
 #include "problems/set6.h"
-#include "testing/fake_clock.h"
 #include "testing/error_recorder.h"
+#include "testing/fake_clock.h"
+#include "testing/problem_set_testing.h"
 #include "testing/random_script.h"
 
 #include <QDir>

@@ -7,7 +7,7 @@
 
 #include "app/error_box.h"
 #include "app/screen.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "testing/temp_data_folder.h"
 
 // Makes one screen the way start-up does: constructor, then FormCreate under the guard.

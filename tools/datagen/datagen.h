@@ -9,7 +9,7 @@ void RenderDataFolder(const QString& root);
 
 // One renderer per subsystem, each in its own file.
 void RenderShellData(const DataWriter& out);
-void RenderTestsData(const DataWriter& out);
+void RenderPapersData(const DataWriter& out);
 void RenderWorksData(const DataWriter& out);
 void RenderLessonsData(const DataWriter& out);
 void RenderProblemsData(const DataWriter& out);

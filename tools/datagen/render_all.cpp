@@ -1,11 +1,11 @@
+#include "app/data_location.h"
 #include "datagen/data_writer.h"
 #include "datagen/datagen.h"
-#include "app/data_location.h"
 
 void RenderDataFolder(const QString& root) {
     const DataWriter out(root);
     RenderShellData(out);
-    RenderTestsData(out);
+    RenderPapersData(out);
     RenderWorksData(out);
     RenderLessonsData(out);
     RenderProblemsData(out);
