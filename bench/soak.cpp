@@ -170,6 +170,10 @@ public:
             else if (name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) texts_ << path;
             else others_ << path;
         }
+        // The order of a folder listing is the file system's: sorted, a seed picks the same file on any copy.
+        logs_.sort();
+        texts_.sort();
+        others_.sort();
     }
     ~FileFault() { end(); }
 
@@ -315,7 +319,8 @@ public:
     ~Soak() {
         faults_.end();
         Screen::setModalRunner(nullptr);
-        setErrorSink(nullptr);
+        // No box may open while the screens are taken down.
+        setErrorSink([](const QString&) {});
     }
 
     void run(long events, long progressEvery) {
