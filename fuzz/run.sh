@@ -77,7 +77,7 @@ status=0
 for target in windows1251 data_path log_parser work1_tasks work2_tasks work3_tasks; do
     seeds=$(ls "$corpus/$target" | wc -l)
     start=$(date +%s)
-    if "$build/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=5 -detect_leaks=0 -print_final_stats=1 \
+    if "$build/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=5 -detect_leaks=0 -print_final_stats=1 \
         -artifact_prefix="$found/$target-" "$corpus/$target" > "$build/fuzz_$target.log" 2>&1; then
         result=ok
     else
