@@ -2,8 +2,9 @@
 # missing, then configures and builds into the folder given as $1 with the
 # CMake options that follow. The list is all a minimal Debian 12 root lacks
 # (packaging/fresh_root_suite.sh proves it): `file` and dpkg-dev are what CPack
-# needs to find the package's library dependencies.
-packages=(cmake ninja-build g++ file qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils)
+# needs to find the package's library dependencies; clang and its runtime
+# libraries build the fuzz targets.
+packages=(cmake ninja-build g++ file qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils clang libclang-rt-14-dev)
 
 install_missing_packages() {
     local missing=()

@@ -38,3 +38,13 @@ TEST(DataFolder, AnExactMatchWinsOverOneThatDiffersInCase) {
     EXPECT_EQ(DataPath("DD\\a.txt"), base + "/DD/a.txt");
     EXPECT_EQ(DataPath("dd\\a.txt"), base + "/dd/a.txt");
 }
+
+TEST(DataFolder, APartBeginningWithAColonStaysInTheDataFolder) {
+    // Qt reads ":name" as one of its own resources; here it is a file like any other.
+    TempDataFolder folder(TempDataFolder::Empty);
+    folder.write("n9/:t1v1.txt", "x");
+    const QString base = QDir(folder.path()).absolutePath();
+    EXPECT_EQ(DataPath("N9\\:T1V1.txt"), base + "/n9/:t1v1.txt");
+    EXPECT_EQ(DataPath(":9/x"), base + "/:9/x");
+    EXPECT_EQ(DataPath(base, "a\\:b"), base + "/a/:b");
+}

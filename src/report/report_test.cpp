@@ -74,6 +74,9 @@ TEST(Report, ReadsEveryLineShapeTheProgramWrites) {
     EXPECT_FALSE(ParseLogLine(kMaugli, "z1", m, why));
     EXPECT_FALSE(ParseLogLine(test1, "deli", m, why));
     EXPECT_FALSE(ParseLogLine("дата 31.02.2026 час початку 10:00:00 помилок 3 час виконання 3 c  рівень 2", "deli", m, why));
+    // A lesson's name with another glued to it is not read as the second lesson.
+    const QString glued = "дата 10.12.2026 час початку 11:00:00 помилок 0 час виконання 200 c  урок 3 додаваннявіднімання";
+    EXPECT_FALSE(ParseLogLine(glued, "Add", m, why)) << m.part.toStdString();
 }
 
 TEST(Report, AClassFolderGivesRowsPerPupilAndListsWhatItCannotRead) {
