@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <gtest/gtest.h>
 
+#include "app/data_folder.h"
 #include "app/data_location.h"
 #include "testing/temp_data_folder.h"
 
