@@ -23,8 +23,9 @@ void RenderContent(const QString& root) {
 }
 
 void RenderDataFolder(const QString& root) {
-    renderPicturesAndTasks(root);
+    // The logs first: their folders are named as the logs name them ("deli", "dd"), as they always were.
     if (!EnsureResultsLogs(root)) throw std::runtime_error("cannot write the results logs in " + root.toStdString());
+    renderPicturesAndTasks(root);
     // Last: a folder cut short by an error is rendered again at the next start.
     WriteDataStamp(root);
 }
