@@ -4,6 +4,11 @@
 #include <QFileInfo>
 
 namespace {
+QString& contentFolder() {
+    static QString folder;
+    return folder;
+}
+
 // The entry of dir whose name matches part: the exact name first, otherwise the
 // first one equal without regard to case; the part itself when none matches.
 // Parts are joined by hand: QDir::filePath takes a part beginning with ":" for
@@ -43,3 +48,16 @@ QString DataPath(const QString& root, const QString& systemName) {
 }
 
 QString DataPath(const QString& systemName) { return DataPath(QDir::currentPath(), systemName); }
+
+QString ContentPath(const QString& dataFolder, const QString& contentFolder, const QString& systemName) {
+    const QString own = DataPath(dataFolder, systemName);
+    if (contentFolder.isEmpty() || QFileInfo::exists(own)) return own;
+    const QString installed = DataPath(contentFolder, systemName);
+    return QFileInfo::exists(installed) ? installed : own;
+}
+
+QString ContentPath(const QString& systemName) { return ContentPath(QDir::currentPath(), contentFolder(), systemName); }
+
+void SetContentFolder(const QString& folder) { contentFolder() = folder.isEmpty() ? QString() : QDir(folder).absolutePath(); }
+
+QString ContentFolder() { return contentFolder(); }

@@ -9,13 +9,32 @@
 //   otherwise                  the pupil's own folder, $XDG_DATA_HOME/matematyka6.
 QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder);
 
-// Makes the folder, checks that it can be written and, when it was never rendered
-// or was rendered by another version, renders it (existing logs are kept).
-// On failure returns false with a message for the pupil or the teacher.
-bool PrepareDataFolder(const QString& folder, QString& problem);
+// The read-only content (pictures, task files) installed once per computer:
+// <the program's folder>/../share/matematyka6, so /usr/bin/matematyka6 reads
+// /usr/share/matematyka6 and ...\Matematyka6\bin\matematyka6.exe reads
+// ...\Matematyka6\share\matematyka6.
+QString InstalledContentFolder();
+// --content DIR when given, else the installed content.
+QString ChooseContentFolder(const QStringList& arguments);
 
-// The stamp the renderer leaves in a finished data folder.
+// Makes the folder and checks that it can be written. With the current version's
+// content installed, a new folder gets only the empty results logs; without it, or
+// when the folder was rendered whole by this version, as before: a folder never
+// rendered (or rendered by another version) is rendered whole. Existing logs and
+// files are never touched. On failure returns false with a message for the pupil
+// or the teacher.
+bool PrepareDataFolder(const QString& folder, const QString& contentFolder, QString& problem);
+
+// Every results log the program appends to, as the program names them.
+QStringList ResultsLogNames();
+// Makes each missing log empty (and its folder); an existing one is left as it is.
+// False when one could not be made.
+bool EnsureResultsLogs(const QString& folder);
+
+// The stamp the renderer leaves in a finished folder of content (a whole data
+// folder is one too), and the one a folder of logs made beside installed content gets.
 QString DataStampName();
+QString LogsStampName();
 QString DataStampText();
 void WriteDataStamp(const QString& folder);
 // The renderer beside the program (build tree) or in its installed place.

@@ -376,7 +376,7 @@ QColor Screen::PaintOf(const QWidget* w) {
 }
 
 void Screen::LoadPicture(Picture* image, const QString& systemName) {
-    const QString full = DataPath(systemName);
+    const QString full = ContentPath(systemName);
     const QFileInfo info(full);
     if (!info.isFile()) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));

@@ -3,22 +3,27 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "app/data_folder.h"
 #include "app/data_location.h"
+#include "app/error_box.h"
 #include "app/first_paint.h"
 #include "app/house_style.h"
 #include "app/screen.h"
 #include "program/screens.h"
 
-// matematyka6 [--data DIR] [--quit-when-shown]
-//   --quit-when-shown  starts up to the main menu and ends: a check of an installation.
+// matematyka6 [--data DIR] [--content DIR] [--quit-when-shown]
+//   --content DIR      the pictures and task files beneath the data folder, instead of the installed ones.
+//   --quit-when-shown  starts up to the main menu and ends: a check of an installation. An error
+//                      start-up meets is printed instead of shown, and the run ends with 1.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyHouseStyle();
     const QStringList arguments = QApplication::arguments();
     const QString folder = ChooseDataFolder(arguments, QDir::currentPath());
+    const QString content = ChooseContentFolder(arguments);
     QString problem;
     const bool check = arguments.contains(QStringLiteral("--quit-when-shown"));
-    if (!PrepareDataFolder(folder, problem) || !QDir::setCurrent(folder)) {
+    if (!PrepareDataFolder(folder, content, problem) || !QDir::setCurrent(folder)) {
         // Without a data folder there is nowhere to keep a result: say so and stop.
         if (check) {
             qCritical("%s", qUtf8Printable(problem));
@@ -26,6 +31,15 @@ int main(int argc, char** argv) {
             QMessageBox::critical(nullptr, QStringLiteral("Математика 6"), problem);
         }
         return 1;
+    }
+    SetContentFolder(content);
+    // A check has nobody to close a message box: what it would say goes to the log.
+    bool errorSeen = false;
+    if (check) {
+        setErrorSink([&errorSeen](const QString& message) {
+            errorSeen = true;
+            qCritical("%s", qUtf8Printable(message));
+        });
     }
     // The main menu first, on screen at once; the other screens are made right
     // after its first paint, in order, before any click is handled (a click that
@@ -46,5 +60,6 @@ int main(int argc, char** argv) {
             QApplication::quit();
         });
     }
-    return app.exec();
+    const int status = app.exec();
+    return errorSeen ? 1 : status;
 }

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/data_folder.h"
+#include "app/data_location.h"
 #include "app/screen.h"
 #include "app/screen_lookup.h"
 #include "testing/error_recorder.h"
@@ -137,6 +139,41 @@ TEST(StartUp, APictureThatIsNoBitmapIsReportedAsNotValid) {
     EXPECT_EQ(errors.messages()[0], QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(folder.file("p03.bmp")));
     EXPECT_EQ(program->screen(18)->image(4)->pictureName(), "p02.bmp");
     EXPECT_FALSE(program->screen(18)->image(4)->image().isNull());
+}
+
+namespace {
+// The installed content beneath the data folder for one test.
+struct InstalledContent {
+    explicit InstalledContent(const QString& folder) { SetContentFolder(folder); }
+    ~InstalledContent() { SetContentFolder(QString()); }
+};
+}  // namespace
+
+TEST(StartUp, AFolderOfLogsAloneShowsTheInstalledPicturesAndItsOwnPictureWins) {
+    TempDataFolder folder(TempDataFolder::Empty);
+    ASSERT_TRUE(EnsureResultsLogs(folder.path()));
+    QImage own(8, 8, QImage::Format_RGB32);
+    own.fill(Qt::red);
+    ASSERT_TRUE(own.save(folder.path() + "/KASH2.BMP", "BMP"));
+    ModalRecorder modal;
+    {
+        InstalledContent content(QStringLiteral(M6_TESTDATA_DIR));
+        ErrorRecorder errors;
+        const auto program = StartProgram();
+        EXPECT_EQ(errors.messages(), QStringList());
+        EXPECT_EQ(program->screen(1)->image(1)->image(), QImage(QStringLiteral(M6_TESTDATA_DIR "/sova4.bmp")));
+        EXPECT_EQ(program->screen(1)->image(2)->image().pixel(0, 0), QColor(Qt::red).rgb());
+        EXPECT_FALSE(program->screen(18)->image(17)->image().isNull()) << "p15.bmp";
+    }
+    // Content without the picture: the message names the data folder, as without content.
+    TempDataFolder emptyContent(TempDataFolder::Empty);
+    QDir::setCurrent(folder.path());
+    InstalledContent content(emptyContent.path());
+    ErrorRecorder errors;
+    const auto program = StartProgram();
+    ASSERT_FALSE(errors.messages().isEmpty());
+    EXPECT_EQ(errors.messages()[0],
+              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(folder.file("sova4.bmp")));
 }
 
 TEST(StartUp, AScreenGetsItsScrollAreaAtItsFirstShowingAndTheAreaTakesTheKeyboardFirst) {

@@ -62,7 +62,7 @@ void IndependentWork::FindRange() {
 
 QStringList IndependentWork::ReadTaskLines(int count, std::initializer_list<int> answerLines) const {
     const QString name = taskFileName(currentTask_);
-    QStringList lines = ReadTextLines(DataPath(name));
+    QStringList lines = ReadTextLines(ContentPath(name));
     while (lines.size() < count) lines << QString();
     if (lines.size() > count) lines.erase(lines.begin() + count, lines.end());
     for (int line : answerLines) {

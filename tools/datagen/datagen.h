@@ -6,6 +6,9 @@ class DataWriter;
 // Renders the whole data folder: every picture the program loads, the task files
 // and an empty "stat.txt" in every log folder (existing logs are kept).
 void RenderDataFolder(const QString& root);
+// Renders only what is read: the pictures and task files, no log. Installed once
+// per computer beneath every pupil's data folder.
+void RenderContent(const QString& root);
 
 // One renderer per subsystem, each in its own file.
 void RenderShellData(const DataWriter& out);

@@ -5,20 +5,23 @@
 #include "datagen/datagen.h"
 #include "datagen/icons.h"
 
-// datagen <folder>: renders the data folder the program runs in.
+// datagen <folder>: renders the data folder the program runs in (pictures, task files, empty logs).
+// datagen --content <folder>: renders the pictures and task files only, the content installed once.
 // datagen --icons <folder>: renders the desktop menu's icons.
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    const bool icons = argc == 3 && QByteArray(argv[1]) == "--icons";
-    if (argc != 2 && !icons) {
-        std::fprintf(stderr, "usage: datagen <data folder> | datagen --icons <folder>\n");
+    const QByteArray mode = argc == 3 ? QByteArray(argv[1]) : QByteArray();
+    if (argc != 2 && mode != "--icons" && mode != "--content") {
+        std::fprintf(stderr, "usage: datagen <data folder> | datagen --content <folder> | datagen --icons <folder>\n");
         return 2;
     }
     try {
-        if (icons) {
+        if (argc == 2) {
+            RenderDataFolder(QString::fromLocal8Bit(argv[1]));
+        } else if (mode == "--icons") {
             RenderIcons(QString::fromLocal8Bit(argv[2]));
         } else {
-            RenderDataFolder(QString::fromLocal8Bit(argv[1]));
+            RenderContent(QString::fromLocal8Bit(argv[2]));
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datagen: %s\n", e.what());
