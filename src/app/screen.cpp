@@ -61,7 +61,11 @@ std::vector<QWidget*> ReadingOrder(std::vector<std::pair<QWidget*, QRect>> items
     });
     std::vector<bool> used(items.size(), false);
     std::vector<Piece> pieces;
-    auto isEdit = [&](size_t i) { return !used[i] && qobject_cast<QLineEdit*>(items[i].first) != nullptr; };
+    // Only boxes the pupil writes in make up a number; a verdict field stands alone.
+    auto isEdit = [&](size_t i) {
+        const auto* e = qobject_cast<QLineEdit*>(items[i].first);
+        return !used[i] && e && !e->isReadOnly();
+    };
     auto take = [&](std::initializer_list<size_t> members) {
         Piece p;
         for (size_t i : members) {
@@ -76,7 +80,7 @@ std::vector<QWidget*> ReadingOrder(std::vector<std::pair<QWidget*, QRect>> items
     for (size_t w = 0; w < items.size(); ++w) {
         if (!isEdit(w)) continue;
         const QRect& whole = items[w].second;
-        auto justRight = [&](const QRect& r) { return r.left() >= whole.right() - 2 && r.left() - whole.right() <= 16; };
+        auto justRight = [&](const QRect& r) { return r.left() >= whole.right() - 2 && r.left() - whole.right() <= 30; };
         bool found = false;
         for (size_t n = 0; n < items.size() && !found; ++n) {
             if (n == w || !isEdit(n) || !justRight(items[n].second)) continue;
@@ -84,8 +88,8 @@ std::vector<QWidget*> ReadingOrder(std::vector<std::pair<QWidget*, QRect>> items
                 if (d == w || d == n || !isEdit(d) || !justRight(items[d].second)) continue;
                 const QRect& num = items[n].second;
                 const QRect& den = items[d].second;
-                if (AlignedOver(num, den) && num.center().y() < whole.center().y() &&
-                    whole.center().y() < den.center().y() && den.top() - num.bottom() <= whole.height()) {
+                if (AlignedOver(num, den) && std::abs(num.width() - den.width()) <= 8 && whole.top() >= num.top() &&
+                    whole.bottom() <= den.bottom() && den.top() - num.bottom() <= whole.height()) {
                     take({w, n, d});
                     found = true;
                 }
@@ -512,6 +516,17 @@ bool Screen::focusNextPrevChild(bool next) {
     // A popup list or the scroll area may hold the focus: the first Tab then
     // goes to the first control, the first Shift+Tab to the return button.
     QWidget* current = focusWidget();
+    if (current && (current->isHidden() || !current->isEnabled())) {
+        // The focused control went away (a button that hides itself): the handler
+        // doing it is about to show what comes next, the next problem's fields or
+        // "Продовження". Left on "Повернення", a stray Space would leave the work.
+        QTimer::singleShot(0, this, [this] {
+            QWidget* now = focusWidget();
+            if (now && now != returnButton() && TakesTab(now)) return;
+            const std::vector<QWidget*> after = focusChain();
+            if (!after.empty()) after.front()->setFocus(Qt::OtherFocusReason);
+        });
+    }
     const auto at = std::find(chain.begin(), chain.end(), current);
     QWidget* target;
     if (at == chain.end()) target = next ? chain.front() : chain.back();
@@ -585,8 +600,9 @@ void Screen::Announce(const QString& text, const QObject* source) {
             // without the pupil's place moving; the next announcement replaces it.
             QWidget* focus = focusWidget();
             if (!focus) focus = this;
-            focus->setAccessibleDescription(QString());
             focus->setAccessibleDescription(texts.join(QStringLiteral(". ")));
+            QAccessibleEvent changed(focus, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
             QAccessibleEvent alert(focus, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
         });
