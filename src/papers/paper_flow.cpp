@@ -1,7 +1,9 @@
 #include "papers/paper_flow.h"
 
 
+#include <QFontMetrics>
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/error_box.h"
 #include "app/results_log.h"
@@ -13,6 +15,27 @@ int NumberOf(const QWidget* w) {
     qsizetype start = name.size();
     while (start > 0 && name[start - 1].isDigit()) --start;
     return QStringView(name).mid(start).toInt();
+}
+
+// The word of a label that stands over a box: one digit of a ruler, one number of a row.
+QString WordOver(const Label* label, const QWidget* box) {
+    const QString text = label->text();
+    const QFontMetrics metrics(label->font());
+    const int x = box->geometry().center().x() - label->geometry().left() - label->contentsRect().left();
+    QString nearest;
+    int distance = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        while (i < text.size() && text[i].isSpace()) ++i;
+        const qsizetype start = i;
+        while (i < text.size() && !text[i].isSpace()) ++i;
+        if (i == start) break;
+        const int centre = (metrics.horizontalAdvance(text.left(start)) + metrics.horizontalAdvance(text.left(i))) / 2;
+        if (nearest.isEmpty() || std::abs(centre - x) < distance) {
+            nearest = text.mid(start, i - start);
+            distance = std::abs(centre - x);
+        }
+    }
+    return nearest;
 }
 
 bool IsInput(const QWidget* w) {
@@ -107,7 +130,11 @@ QString TestPaper::SpokenName(QWidget* control) const {
         }
     } else if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control)) {
         if (const Label* beside = labelBeside(control)) {
-            QString text = beside->text().simplified();
+            QString text = designRect(beside).bottom() <= designRect(control).top() + 4 ? WordOver(beside, control)
+                                                                                        : beside->text().simplified();
+            // A problem's own heading beside its list: its number is said already.
+            if (const QString number = QString::number(problem) + QStringLiteral(". "); text.startsWith(number))
+                text = text.mid(number.size());
             while (!text.isEmpty() && (text.back() == u',' || text.back() == u' ')) text.chop(1);
             if (text.size() > 60) text = text.left(60);
             if (!text.isEmpty()) name += QStringLiteral(": ") + text;
