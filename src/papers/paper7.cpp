@@ -99,10 +99,12 @@ QString TForm9::SpokenName(QWidget* control) const {
         for (const char16_t* n : numbers) all << QString::fromUtf16(n);
         return QStringLiteral("Числа: ") + all.join(QStringLiteral("; "));
     }
-    for (int box = 1; box <= 55; ++box) {
-        if (control != checkBox(box)) continue;
-        const int row = (box - 1) / 11, column = (box - 1) % 11;
-        return kRowCaptions[row] + QStringLiteral(": ") + QString::fromUtf16(numbers[size_t(column)]);
+    if (qobject_cast<QCheckBox*>(control)) {
+        const int box = QStringView(control->objectName()).mid(8).toInt();  // "CheckBox12"
+        if (box >= 1 && box <= 55) {
+            const int row = (box - 1) / 11, column = (box - 1) % 11;
+            return kRowCaptions[row] + QStringLiteral(": ") + QString::fromUtf16(numbers[size_t(column)]);
+        }
     }
     return TestPaper::SpokenName(control);
 }
