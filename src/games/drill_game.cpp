@@ -4,6 +4,13 @@
 
 DrillGame::DrillGame(const QString& caption, QSize page) : Screen(caption, page) {}
 
+void DrillGame::setDrillControls(const DrillControls& controls) {
+    controls_ = controls;
+    setJudgingButton(controls_.check);
+    markAnnounced(controls_.congratulation);
+    markAnnounced(controls_.time);
+}
+
 void DrillGame::resetGame() {
     right_ = 0;
     errors_ = 0;
@@ -18,6 +25,7 @@ bool DrillGame::startGame(int level) {
     BeginAttempt(attempt_);
     controls_.next->hide();
     controls_.check->show();
+    Announce(QStringLiteral("Приклад 1 з %1").arg(kProblems));
     return true;
 }
 
@@ -27,6 +35,7 @@ bool DrillGame::advanceProblem() {
     if (!started_ || over_ || acceptingAnswers()) return false;
     controls_.next->hide();
     controls_.check->show();
+    Announce(QStringLiteral("Приклад %1 з %2").arg(right_ + errors_ + 1).arg(kProblems));
     return true;
 }
 
@@ -45,6 +54,7 @@ void DrillGame::scoreAnswer(bool right, const QString& stageSeries) {
         const int stage = kProblems - right_;
         LoadPicture(controls_.stage, QStringLiteral("vch\\") + stageSeries +
                                          (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp")));
+        controls_.stage->setAccessibleName(QStringLiteral("Правильних відповідей: %1 з %2").arg(right_).arg(kProblems));
     }
     if (over_) LoadPicture(controls_.mark, QStringLiteral("vch\\ocenka%1.bmp").arg(kProblems - errors_));
 }

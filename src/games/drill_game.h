@@ -33,7 +33,8 @@ protected:
         Label* congratulation = nullptr;  // "Поздоровляю!"
         Label* time = nullptr;            // "Час " + seconds + " c"
     };
-    void setDrillControls(const DrillControls& controls) { controls_ = controls; }
+    // Also puts "Перевірка" after the answer boxes for Tab and has the end announced.
+    void setDrillControls(const DrillControls& controls);
 
     // FormCreate: no answers yet, "Перевірка" and "Продовження" hidden.
     void resetGame();

@@ -197,6 +197,7 @@ TForm23::TForm23() : LessonSeries(QStringLiteral("Form23"), QSize(804, 520)) {
 
     std::vector<QPushButton*> choices;
     for (int n : lessonButtons) choices.push_back(button(n));
+    markAnnounced(label(12));  // "Правильно" / "Неправильно"
     setSeriesControls({.check = button(3),
                        .next = button(4),
                        .choices = choices,

@@ -9,6 +9,13 @@
 
 LessonSeries::LessonSeries(const QString& caption, QSize page) : Screen(caption, page) {}
 
+void LessonSeries::setSeriesControls(const SeriesControls& controls) {
+    controls_ = controls;
+    setJudgingButton(controls_.check);
+    markAnnounced(controls_.congratulation);
+    markAnnounced(controls_.time);
+}
+
 QString LessonSeries::logTail() const { return QStringLiteral("  рівень ") + QString::number(level_); }
 
 int LessonSeries::mark() const { return std::max(0, length_ - errors_); }
@@ -26,6 +33,7 @@ bool LessonSeries::startSeries(int level, int length) {
     length_ = std::max(1, length);
     exercise_ = 1;
     controls_.check->show();
+    Announce(QStringLiteral("Вправа 1 з %1").arg(length_));
     return true;
 }
 
@@ -34,6 +42,7 @@ bool LessonSeries::advanceExercise() {
     controls_.next->hide();
     controls_.check->show();
     ++exercise_;
+    Announce(QStringLiteral("Вправа %1 з %2").arg(exercise_).arg(length_));
     return true;
 }
 
@@ -60,6 +69,7 @@ void LessonSeries::loadProgressStage(int rightBefore) {
     const int stage = length_ - 1 - rightBefore;
     const QString name = progressPictureBase() + (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp"));
     LoadPicture(controls_.progress, name);
+    controls_.progress->setAccessibleName(QStringLiteral("Правильних вправ: %1 з %2").arg(rightBefore + 1).arg(length_));
 }
 
 void LessonSeries::judgeExercise(bool right, int errors) {

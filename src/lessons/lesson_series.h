@@ -39,7 +39,8 @@ protected:
         Label* congratulation = nullptr;  // "Поздоровляю!"
         Label* time = nullptr;            // "Час " + seconds + " c"
     };
-    void setSeriesControls(const SeriesControls& controls) { controls_ = controls; }
+    // Also puts "Перевірка" after the answer boxes for Tab and has the end announced.
+    void setSeriesControls(const SeriesControls& controls);
     const SeriesControls& seriesControls() const { return controls_; }
 
     // The files of the lesson. progressPictureBase: the progress picture's name

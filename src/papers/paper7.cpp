@@ -1,5 +1,7 @@
 #include "papers/paper7.h"
 
+#include "core/picture_texts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
@@ -89,6 +91,23 @@ const std::array<std::array<Kind, 11>, 10> kRowKinds = {{
 }  // namespace
 
 const std::array<TForm9::Kind, 11>& TForm9::RowKinds(int picture) { return kRowKinds.at(size_t(picture - 1)); }
+
+QString TForm9::SpokenName(QWidget* control) const {
+    const auto& numbers = Paper7Numbers(picture_);
+    if (control == image(1)) {
+        QStringList all;
+        for (const char16_t* n : numbers) all << QString::fromUtf16(n);
+        return QStringLiteral("Числа: ") + all.join(QStringLiteral("; "));
+    }
+    if (qobject_cast<QCheckBox*>(control)) {
+        const int box = QStringView(control->objectName()).mid(8).toInt();  // "CheckBox12"
+        if (box >= 1 && box <= 55) {
+            const int row = (box - 1) / 11, column = (box - 1) % 11;
+            return kRowCaptions[row] + QStringLiteral(": ") + QString::fromUtf16(numbers[size_t(column)]);
+        }
+    }
+    return TestPaper::SpokenName(control);
+}
 
 bool TForm9::ShouldTick(Kind kind, int row) {
     switch (row) {

@@ -21,6 +21,8 @@ public:
     static bool ShouldTick(Kind kind, int row);
 
 protected:
+    // Problem 1's boxes say their row and number ("натуральні: 25"), its picture its numbers.
+    QString SpokenName(QWidget* control) const override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "papers/paper9.h"
 
+#include "core/picture_texts.h"
+
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 #include "core/primes.h"
@@ -199,6 +201,12 @@ void TForm11::FormCreate() {
     DrawProblem5();
     // Pictures come last: a missing one leaves a paper that can still be taken.
     LoadPictures();
+}
+
+QString TForm11::SpokenName(QWidget* control) const {
+    if (control == image(7) && expression_ >= 1 && expression_ <= 12)
+        return QStringLiteral("Вираз ") + Test9Expressions()[size_t(expression_ - 1)];
+    return TestPaper::SpokenName(control);
 }
 
 void TForm11::LoadPictures() {

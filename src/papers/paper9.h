@@ -20,6 +20,10 @@ public:
     TForm11();
     void FormCreate() override;
 
+protected:
+    // The expression picture says its expression.
+    QString SpokenName(QWidget* control) const override;
+
 private:
     void DrawProblem1();
     void DrawProblem2();

@@ -1,6 +1,10 @@
 #include "papers/paper_flow.h"
 
 
+#include <QFontMetrics>
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/error_box.h"
 #include "app/results_log.h"
 #include "core/look_alike.h"
@@ -14,6 +18,27 @@ int NumberOf(const QWidget* w) {
     return QStringView(name).mid(start).toInt();
 }
 
+// The word of a label that stands over a box: one digit of a ruler, one number of a row.
+QString WordOver(const Label* label, const QWidget* box) {
+    const QString text = label->text();
+    const QFontMetrics metrics(label->font());
+    const int x = box->geometry().center().x() - label->geometry().left() - label->contentsRect().left();
+    QString nearest;
+    int distance = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        while (i < text.size() && text[i].isSpace()) ++i;
+        const qsizetype start = i;
+        while (i < text.size() && !text[i].isSpace()) ++i;
+        if (i == start) break;
+        const int centre = (metrics.horizontalAdvance(text.left(start)) + metrics.horizontalAdvance(text.left(i))) / 2;
+        if (nearest.isEmpty() || std::abs(centre - x) < distance) {
+            nearest = text.mid(start, i - start);
+            distance = std::abs(centre - x);
+        }
+    }
+    return nearest;
+}
+
 bool IsInput(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QCheckBox*>(w) ||
            qobject_cast<const QComboBox*>(w);
@@ -25,6 +50,7 @@ TestPaper::TestPaper(const QString& caption, QSize page, Rules rules) : Screen(c
 void TestPaper::ConnectPaper() {
     onClick(button(1), &TestPaper::Button1Click);
     onClick(button(2), &TestPaper::Button2Click);
+    setJudgingButton(button(2));
     for (QWidget* w : controls()) {
         auto* box = qobject_cast<QCheckBox*>(w);
         if (!box) continue;
@@ -36,6 +62,86 @@ void TestPaper::ConnectPaper() {
 void TestPaper::ShowFraction(int numLabel, int denLabel, long long num, long long den) {
     label(numLabel)->setText(QString::number(num));
     label(denLabel)->setText(QString::number(den));
+    // Read once, as one number.
+    label(numLabel)->setAccessibleName(QString::number(num) + u'/' + QString::number(den));
+    label(denLabel)->setSilent(true);
+}
+
+int TestPaper::ProblemAt(int top) const {
+    int problem = 0;
+    int headingTop = -1;
+    for (QWidget* w : controls()) {
+        auto* l = dynamic_cast<Label*>(w);
+        if (!l || l->isHidden()) continue;
+        const QString text = l->text();
+        qsizetype i = 0;
+        while (i < text.size() && text[i] == u' ') ++i;
+        const qsizetype digits = i;
+        while (i < text.size() && text[i].isDigit()) ++i;
+        if (i == digits || i + 1 >= text.size() || text[i] != u'.' || text[i + 1] != u' ') continue;
+        const int at = designRect(l).top();
+        if (at <= top + 8 && at > headingTop) {
+            headingTop = at;
+            problem = text.mid(digits, i - digits).toInt();
+        }
+    }
+    return problem;
+}
+
+const std::vector<int>& TestPaper::itemProblems() const {
+    if (itemProblems_.size() != items_.size()) {
+        itemProblems_.clear();
+        for (const AnswerItem& item : items_) itemProblems_.push_back(ProblemAt(designRect(item.inputs.front()).top()));
+    }
+    return itemProblems_;
+}
+
+QString TestPaper::SpokenName(QWidget* control) const {
+    const AnswerItem* item = nullptr;
+    size_t part = 0;
+    for (const AnswerItem& candidate : items_) {
+        const auto at = std::find(candidate.inputs.begin(), candidate.inputs.end(), control);
+        if (at == candidate.inputs.end()) continue;
+        item = &candidate;
+        part = size_t(at - candidate.inputs.begin());
+        break;
+    }
+    if (!item) return Screen::SpokenName(control);
+    const std::vector<int>& problems = itemProblems();
+    const int problem = problems[size_t(item - items_.data())];
+    int example = 0, examples = 0;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (problems[i] != problem) continue;
+        ++examples;
+        if (&items_[i] == item) example = examples;
+    }
+    QString name = problem > 0 ? QStringLiteral("Задача %1").arg(problem) : QStringLiteral("Відповідь");
+    if (examples > 1) name += QStringLiteral(", приклад %1").arg(example);
+    const size_t parts = item->inputs.size();
+    if (parts > 1) {
+        // A fraction's boxes stand over each other; a whole box before them.
+        const QRect first = designRect(item->inputs[parts - 2]), last = designRect(item->inputs[parts - 1]);
+        const bool fraction = (parts == 2 || parts == 3) && last.top() > first.bottom() - 4;
+        if (fraction) {
+            const size_t fromEnd = parts - 1 - part;
+            name += fromEnd == 0 ? QStringLiteral(": знаменник")
+                    : fromEnd == 1 ? QStringLiteral(": чисельник") : QStringLiteral(": ціла частина");
+        } else {
+            name += QStringLiteral(": поле %1").arg(part + 1);
+        }
+    } else if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control)) {
+        if (const Label* beside = labelBeside(control)) {
+            QString text = designRect(beside).bottom() <= designRect(control).top() + 4 ? WordOver(beside, control)
+                                                                                        : beside->text().simplified();
+            // A problem's own heading beside its list: its number is said already.
+            if (const QString number = QString::number(problem) + QStringLiteral(". "); text.startsWith(number))
+                text = text.mid(number.size());
+            while (!text.isEmpty() && (text.back() == u',' || text.back() == u' ')) text.chop(1);
+            if (text.size() > 60) text = text.left(60);
+            if (!text.isEmpty()) name += QStringLiteral(": ") + text;
+        }
+    }
+    return name;
 }
 
 void TestPaper::StartPaper() {
@@ -48,6 +154,7 @@ void TestPaper::StartPaper() {
     errors_ = 0;
     percent_ = 0;
     items_.clear();
+    itemProblems_.clear();
     ticked_.assign(controls().size() + 1, false);
 }
 

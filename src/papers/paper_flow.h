@@ -95,7 +95,17 @@ protected:
     void AddComboItem(QComboBox* combo, const QString& rightEntry, Label* answerLabel = nullptr,
                       const QString& shown = {});
 
+    // An answer input is named by its problem ("Задача 3"), its place among the
+    // problem's answer items ("приклад 2") and its part of a fraction
+    // ("чисельник"); a check box or a list adds the text it stands by.
+    QString SpokenName(QWidget* control) const override;
+
 private:
+    // The problem whose heading ("3. Знайдіть …") stands last above the page line; 0 when none.
+    int ProblemAt(int top) const;
+    // The problem of each answer item, found once the paper is drawn.
+    const std::vector<int>& itemProblems() const;
+    mutable std::vector<int> itemProblems_;
     void DisableInputs();
     void WriteLogLine();
 

@@ -24,6 +24,10 @@ void ProblemSet::WireFlow() {
     onClick(button(2), &ProblemSet::Button2Click);
     onClick(button(3), &ProblemSet::Button3Click);
     onTimer(timer(1), &ProblemSet::Timer1Timer);
+    setJudgingButton(button(3));
+    // The reader says the new problem's title, the verdict and the time as they come.
+    for (int n : {plan_.titleLabel, plan_.verdictLabel, plan_.timeLabel})
+        if (n > 0) markAnnounced(label(n));
 }
 
 void ProblemSet::FormCreate() {
@@ -66,6 +70,7 @@ void ProblemSet::Button2Click() {
 
     if (plan_.answerCaptionLabel > 0) label(plan_.answerCaptionLabel)->setText(QStringLiteral("Відповідь: "));
     label(plan_.titleLabel)->setText(QStringLiteral("Задача %1").arg(ProblemNo));
+    NameControls();
 }
 
 void ProblemSet::Button3Click() {
@@ -82,8 +87,11 @@ void ProblemSet::Button3Click() {
         ++RightCount;
         label(plan_.verdictLabel)->setText(QStringLiteral("Правильно"));
         if (RightCount < kProblemsPerAttempt) {
-            if (RightCount <= plan_.stillPictures.size())
+            if (RightCount <= plan_.stillPictures.size()) {
                 LoadPictureOrReport(image(plan_.rewardImage), plan_.stillPictures[RightCount - 1]);
+                image(plan_.rewardImage)->setAccessibleName(
+                    QStringLiteral("Правильних відповідей: %1 з %2").arg(RightCount).arg(kProblemsPerAttempt));
+            }
         } else {
             AnimStep = 1;  // five of five: the animation takes over the reward picture
         }
@@ -210,6 +218,9 @@ void ProblemSet::ShowFraction(int line, int gap, int numLabel, int bar, int denL
     Label* bottom = label(denLabel);
     top->setText(num);
     bottom->setText(den);
+    // Read once, as one number.
+    top->setAccessibleName(num + u'/' + den);
+    bottom->setSilent(true);
     place(top, centre - int(small.horizontalAdvance(num) / scale / 2), barTop - 17);
     place(bottom, centre - int(small.horizontalAdvance(den) / scale / 2), barTop + 12);
     // The digits go over the bar's ground.

@@ -1,4 +1,5 @@
 // The teacher's report reads back what the program writes.
+#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QTableWidget>
@@ -143,4 +144,20 @@ TEST(Report, TheWindowFiltersByPupilModuleAndDates) {
     window.fromDate()->setDate(QDate(2026, 12, 11));
     EXPECT_EQ(window.table()->rowCount(), 0);
     EXPECT_TRUE(window.documentHtml().contains("Задачі 5"));
+}
+
+TEST(Report, AScreenReaderFindsNamedFiltersTablesAndAChartToldInWords) {
+    TempDataFolder cls(TempDataFolder::Empty);
+    writeLog(cls, "A/z5/stat.txt", {kSet});
+    writeLog(cls, "B/z5/stat.txt", {kSet, kSet});
+    ReportWindow window;
+    window.openFolders({cls.path()});
+    for (QWidget* w : std::initializer_list<QWidget*>{window.pupilChoice(), window.moduleChoice(), window.fromDate(),
+                                                      window.toDate(), window.summary(), window.unread(), window.chart()})
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
+    // The chart's text alternative: the module, the day and its mean of errors (2 in every attempt).
+    const QString told = window.chart()->accessibleDescription();
+    EXPECT_TRUE(told.contains("10.12.2026 — 2")) << told.toStdString();
+    window.pupilChoice()->setCurrentIndex(window.pupilChoice()->findText("A"));
+    EXPECT_TRUE(window.chart()->accessibleDescription().contains("A")) << window.chart()->accessibleDescription().toStdString();
 }

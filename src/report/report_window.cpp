@@ -97,6 +97,11 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
     labelled(QStringLiteral("&До:"), to_);
     bar->addStretch();
     layout->addLayout(bar);
+    // A screen reader says these names; the labels' shortcuts reach the same boxes.
+    pupil_->setAccessibleName(QStringLiteral("Учень"));
+    module_->setAccessibleName(QStringLiteral("Модуль"));
+    from_->setAccessibleName(QStringLiteral("Від дати"));
+    to_->setAccessibleName(QStringLiteral("До дати"));
     connect(pupil_, &QComboBox::currentIndexChanged, this, &ReportWindow::applyFilter);
     connect(module_, &QComboBox::currentIndexChanged, this, &ReportWindow::applyFilter);
     connect(from_, &QDateEdit::dateChanged, this, &ReportWindow::applyFilter);
@@ -125,6 +130,11 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
     unread_ = newTable({QStringLiteral("Файл"), QStringLiteral("Рядок"), QStringLiteral("Текст"), QStringLiteral("Чому")});
     tabs_->addTab(unread_, QStringLiteral("&Нечитані рядки"));
     layout->addWidget(tabs_);
+    tabs_->setAccessibleName(QStringLiteral("Звіти"));
+    view_->setAccessibleName(QStringLiteral("Спроби"));
+    summary_->setAccessibleName(QStringLiteral("Підсумок"));
+    chart_->setAccessibleName(QStringLiteral("Графік помилок за днями"));
+    unread_->setAccessibleName(QStringLiteral("Нечитані рядки"));
     // Ctrl+1 … Ctrl+4 reach the tabs whatever the keyboard's layout (Ctrl+Tab goes round them too).
     for (int i = 0; i < tabs_->count(); ++i) {
         auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), this);
@@ -239,6 +249,17 @@ void ReportWindow::fillChart(const std::vector<const LoggedAttempt*>& shown) {
     chart->addAxis(y, Qt::AlignLeft);
     double top = 1;
     QDateTime first, last;
+    // What the chart shows, as text for a screen reader: each module's days and means.
+    QStringList spoken{chart->title()};
+    for (const auto& [module, days] : byModule) {
+        QStringList points;
+        for (const auto& [date, sum] : days)
+            points << date.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" — ") +
+                          QString::number(double(sum.first) / sum.second, 'g', 3);
+        spoken << module + QStringLiteral(": ") + points.join(QStringLiteral("; "));
+    }
+    if (byModule.empty()) spoken << QStringLiteral("немає спроб");
+    chart_->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
     for (const auto& [module, days] : byModule) {
         QXYSeries* series = days.size() > 1 ? static_cast<QXYSeries*>(new QLineSeries) : new QScatterSeries;
         series->setName(module);

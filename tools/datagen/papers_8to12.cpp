@@ -7,25 +7,6 @@
 
 using namespace paint;
 
-const std::array<QString, 12>& Test9Expressions() {
-    // Each simplifies to the forms of its row and takes the row's value at the
-    // row's letters (checked by the datagen tests).
-    static const std::array<QString, 12> expressions = {
-        QStringLiteral("0,4(8m-5n)-2(m+7,5n)"),    // 1,2m-17n
-        QStringLiteral("0,2(7p-5m)-2(p+7m)"),      // -0,6p-15m
-        QStringLiteral("0,4(12m-5n)-2(m+5,5n)"),   // 2,8m-13n
-        QStringLiteral("0,5(2m-3n)-2(2,6m+4n)"),   // -4,2m-9,5n
-        QStringLiteral("0,4(2m-5n)-4(m+1,5n)"),    // -3,2m-8n
-        QStringLiteral("0,3(4m+10n)-2(2m+4,5n)"),  // -2,8m-6n
-        QStringLiteral("0,6(7m-5n)-2(1,5m+5n)"),   // 1,2m-13n
-        QStringLiteral("0,5(2p-3m)-4(0,7p+2m)"),   // -1,8p-9,5m
-        QStringLiteral("0,5(6p-5m)-2(1,8p+5m)"),   // -0,6p-12,5m
-        QStringLiteral("0,4(7p-5m)-2(p+3m)"),      // 0,8p-8m
-        QStringLiteral("0,8(8p-5m)-2(p+6,5m)"),    // 4,4p-17m
-        QStringLiteral("0,2(6p-5m)-3(0,8p+3m)"),   // -1,2p-10m
-    };
-    return expressions;
-}
 
 namespace {
 const QColor kInk(40, 60, 150);

@@ -9,22 +9,8 @@
 #include "datagen/paint_kit.h"
 
 namespace {
-// Kinds of each row, left to right (N natural, 0 zero, P positive non-integer,
-// Z- negative integer, F- negative non-integer), are those of the paper's table;
+// The numbers of each row (Paper7Numbers) have the kinds of the paper's table;
 // a test reads these numbers back and checks them against it.
-const std::array<std::array<const char16_t*, 11>, 10> kRows = {{
-    {u"8", u"-5", u"0", u"2,7", u"-3/4", u"1/2", u"4 2/3", u"0,6", u"15", u"-12", u"-1,4"},
-    {u"-7", u"3", u"5/6", u"3,2", u"1 1/4", u"-1", u"-2,5", u"-2 1/3", u"0", u"-7/9", u"21"},
-    {u"0,5", u"2/5", u"6,25", u"-0,8", u"-9", u"0", u"4", u"3 1/2", u"10", u"-5/8", u"1,9"},
-    {u"7/8", u"4,4", u"6", u"2 3/5", u"-6,3", u"11", u"0", u"-2", u"-14", u"0,75", u"3/7"},
-    {u"1,5", u"9", u"-3", u"2", u"5/9", u"13", u"-10", u"0", u"30", u"-4 1/2", u"7"},
-    {u"5", u"8,1", u"-8", u"14", u"2/3", u"1 3/4", u"0,09", u"-1/6", u"1", u"0", u"-20"},
-    {u"-5,5", u"-4", u"4/5", u"12", u"6", u"-11", u"7,3", u"19", u"2", u"-2/7", u"0"},
-    {u"-6", u"-0,3", u"17", u"-13", u"9/10", u"40", u"5 1/3", u"1,2", u"0", u"3", u"3/8"},
-    {u"0", u"1/3", u"-3,6", u"25", u"-1 2/5", u"16", u"-15", u"9,5", u"2 5/6", u"4/9", u"100"},
-    {u"18", u"0", u"-7,2", u"4", u"0,4", u"-5/7", u"50", u"11", u"-16", u"6 1/2", u"1/4"},
-}};
-
 const int kCell = 70;  // one column of the paper's check boxes
 const int kRowHeight = 100;
 
@@ -86,7 +72,7 @@ QImage NumberRow(int picture) {
         const int c = (i + picture) % 6;
         const QRectF card(kCell * i + 4, 16, kCell - 8, kRowHeight - 28);
         paint::Panel(p, card, cards[c]);
-        DrawNumber(p, card, QString::fromUtf16(kRows[size_t(picture - 1)][size_t(i)]), inks[c]);
+        DrawNumber(p, card, QString::fromUtf16(Paper7Numbers(picture)[size_t(i)]), inks[c]);
     }
     // Flowers in the grass under the cards.
     for (int i = 0; i < 6; ++i)
@@ -105,8 +91,6 @@ QImage LessOrEqualSign() {
 }
 
 }  // namespace
-
-const std::array<const char16_t*, 11>& Paper7Numbers(int picture) { return kRows.at(size_t(picture - 1)); }
 
 void RenderPaper7Pictures(const DataWriter& out) {
     for (int picture = 1; picture <= 10; ++picture)
