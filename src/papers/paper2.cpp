@@ -8,6 +8,8 @@
 
 namespace {
 const int kFont = 18;  // problem texts, shown numbers and answer boxes
+// One bar for each fraction the paper shows or asks for: 6 in problem 1, 6 in 2, 17 in 3,
+// 3 in 4, 7 in 5, 3 in 6 and 2 in 7. A 45th would have no fraction to stand in.
 const int kBars = 44;
 
 QString N(long long value) { return QString::number(value); }

@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/random.h"
 #include "core/written_form.h"
+#include "papers/line_layout.h"
 #include "papers/paper_row.h"
 
 namespace {
@@ -199,7 +200,13 @@ void TForm8::LayOut() {
     PaperRow row(*this, 20, 90);
     row.text(label(3));
     row.line(40, 135).text(label(4)).box(edit(1), 80, label(5));
-    row.line(20, 205).text(label(6)).picture(image(1), 34, 34);
+    row.line(20, 205).text(label(6));
+    // The π badge stands right above the "п" that means π, clear of the text.
+    const QString circle = label(6)->text();
+    const int letter = int(circle.indexOf(QStringLiteral("число п"))) + 6;
+    const int centre = (EndOf(*this, label(6), circle.left(letter), kFont) +
+                        EndOf(*this, label(6), circle.left(letter + 1), kFont)) / 2;
+    setBounds(image(1), centre - 17, 205 - 34, 34, 34);
     row.line(40, 250).text(label(7)).box(edit(2), 80, label(8));
     row.line(20, 320).text(label(9));
     row.line(40, 365).text(label(10)).box(edit(3), 80, label(11));

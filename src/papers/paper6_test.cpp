@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -91,6 +92,18 @@ TEST(Test6, AnUntouchedPaperFromTheMenuOfTheRealProgram) {
     EXPECT_EQ(Text(*paper, 1), "Контрольна робота №6");
     EXPECT_EQ(paper->itemCount(), 10);
     EXPECT_EQ(paper->image(1)->pictureName(), "kr\\pi.bmp");
+    {
+        // The π badge stands over the "п" of its sentence, not over the text.
+        const Label* circle = paper->label(6);
+        const QFontMetrics metrics(circle->font());
+        const int letter = int(circle->text().indexOf(QStringLiteral("число п"))) + 6;
+        const int left = circle->x() + metrics.horizontalAdvance(circle->text().left(letter));
+        const int right = circle->x() + metrics.horizontalAdvance(circle->text().left(letter + 1));
+        const QRect badge = paper->image(1)->geometry();
+        EXPECT_TRUE(left <= badge.center().x() && badge.center().x() <= right)
+            << left << ".." << right << " " << badge.center().x();
+        EXPECT_FALSE(badge.intersects(circle->geometry()));
+    }
     for (int n = 1; n <= 3; ++n) EXPECT_FALSE(paper->image(n)->isEmpty()) << n;
     // The given cells of the table are filled in and out of reach; the three to fill are empty.
     for (int box : {11, 12, 13, 15, 16, 18, 19}) {

@@ -316,10 +316,12 @@ void TForm9::LayOutGaps() {
         place(image(bar), left, y8 - 1);
         place(edit(numerator + 1), left, y8 + 3);
     };
-    pair(10, 23, g8[5].left + 2);
-    pair(12, 24, end(37, kProblem8Text) + 2);
-    place(label(42), g8[5].left - 60, y8 + 34);
-    place(label(43), g8[5].left - 60, y8 + 52);
+    const int firstPair = g8[5].left + 2, secondPair = end(37, kProblem8Text) + 2;
+    pair(10, 23, firstPair);
+    pair(12, 24, secondPair);
+    // Each pair's answer under it; the second a line lower, as the two are wider than the room between the pairs.
+    place(label(42), firstPair - 62, y8 + 34);
+    place(label(43), secondPair - 62, y8 + 52);
 }
 
 void TForm9::FormCreate() {

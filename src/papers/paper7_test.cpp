@@ -1,6 +1,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <tuple>
 
 #include "datagen/papers_paper7.h"
 #include "papers/paper7.h"
@@ -359,6 +360,14 @@ TEST(Test7, NothingOverlapsAtAnyWindowSize) {
                 EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
                     << window.width() << ": " << shown[i]->objectName().toStdString() << " "
                     << shown[j]->objectName().toStdString();
+        // Each pair's answer label stands under that pair, nearer to it than to the other pair.
+        const auto centre = [](const QWidget* w) { return w->geometry().center().x(); };
+        for (auto [answer, own, other] : {std::tuple{42, 10, 12}, {43, 12, 10}}) {
+            const QWidget* l = p->label(answer);
+            EXPECT_GE(l->geometry().top(), p->edit(own + 1)->geometry().bottom()) << answer;
+            EXPECT_LT(std::abs(centre(l) - centre(p->edit(own))), std::abs(centre(l) - centre(p->edit(other))))
+                << window.width() << ": Label" << answer;
+        }
         p->hide();
     }
 }

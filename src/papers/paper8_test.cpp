@@ -11,8 +11,8 @@
 using namespace oracle;
 
 namespace {
-// Every draw of the worked paper, in order.
-const std::vector<int> kWorkedPaper = {
+// Every draw of the worked paper, in order, item 11 apart.
+const std::vector<int> kUpToItem11 = {
     10, 5, 12,        // item 1: a = 20 is drawn again, then 1,5 and 6,2
     13, 21,           // item 2: 2,3 and 7,1
     24, 47,           // item 3: 3,4 and 5,7
@@ -25,18 +25,33 @@ const std::vector<int> kWorkedPaper = {
     10, 20, 10,       //   p = 5; the index of 5 again, then 3: D = 15
     1, 4, 6,          //   n = 2; s = 5 divides 15 and is drawn again: s = 7
     1, 1, 3, 2, 5,    // item 10: A = 6, B = 6 again, then 8, C = 12, E = 25
+};
+const std::vector<int> kWorkedItem11 = {
     1, 3, 2,          // item 11: w1 = 4, w2 = 5, w3 = 3
     0, 10, 20,        //   P = 2·3, Q = 5
     0, 0, 0, 0, 10,   //   R = 2·2, S = 2·2·3
     0,                //   T = 2
     1, 0, 2, 0, 4,    //   a = 2 shares 2 with 6, then 1; b = 3; c = 1; d = 5; e needs no draw
+};
+// Item 11 worth nothing: (3 1/4) + (2 1/3) + 1/12 − (5 1/6 + 1/2) = 0.
+const std::vector<int> kZeroItem11 = {
+    0, 0, 4,          // w1 = 3, w2 = 2, w3 = 5
+    0, 0, 10,         //   P = 2·2, Q = 3
+    0, 10, 0, 0, 10,  //   R = 2·3, S = 2·2·3
+    0,                //   T = 2
+    0, 0, 0, 0,       //   a, b, c, d = 1; e needs no draw
+};
+const std::vector<int> kAfterItem11 = {
     23, 356, 2, 5, 10, 3,  // problem 4
     2,                     // problem 5: t = 2
     30, 2, 0,              // problem 6: |X-3| = 5
 };
 
-std::unique_ptr<TForm10> WorkedPaper() {
-    ScriptedRandom random(kWorkedPaper);
+std::unique_ptr<TForm10> WorkedPaper(const std::vector<int>& item11 = kWorkedItem11) {
+    std::vector<int> script = kUpToItem11;
+    script.insert(script.end(), item11.begin(), item11.end());
+    script.insert(script.end(), kAfterItem11.begin(), kAfterItem11.end());
+    ScriptedRandom random(script);
     auto paper = CreateScreen<TForm10>();
     EXPECT_TRUE(random.exhausted()) << "drew " << random.used() << " values";
     return paper;
@@ -89,6 +104,12 @@ TEST(Test8, TheWorkedPaperMarkedUntouchedThenAnswered) {
     for (int i = 0; i < 19; ++i) EXPECT_EQ(Text(*p, labels[i]), kRightAnswers[i]) << labels[i];
     EXPECT_EQ(folder.lines("stat.txt"),
               QStringList{"дата 08.12.2026 час початку 9:05:03 помилок 100% час виконання 640 c К.р.№8 Ваpіант № + "});
+    // The same line as the teacher's Notepad reads it, byte by byte from the Windows-1251 table
+    // (c and the p of "Ваpіант" are Latin; і b3, № b9), then CR LF.
+    const QByteArray logLine = QByteArray::fromHex(
+        "e4e0f2e0 20 30382e31322e32303236 20 f7e0f1 20 efeef7e0f2eaf3 20 393a30353a3033 20 efeeece8ebeeea 20 31303025"
+        " 20 f7e0f1 20 e2e8eaeeede0ededff 20 363430 20 63 20 ca2ef02eb938 20 c2e070b3e0edf2 20 b9 20 2b 20 0d0a");
+    EXPECT_EQ(folder.bytes("stat.txt").toHex(' '), logLine.toHex(' '));
 
     // The same paper answered: the roots in either order, the same root twice.
     const struct { QString root1, root2, shown2; int errors; } pairs[] = {
@@ -113,6 +134,20 @@ TEST(Test8, TheWorkedPaperMarkedUntouchedThenAnswered) {
     Click(r->button(2));
     EXPECT_EQ(r->errorCount(), 5);  // three slips and the two lists
     EXPECT_EQ(Text(*r, 2), "Помилок 29%");
+
+    // Item 11 worth nothing is a whole part "0" with the fraction boxes empty; left untouched it is wrong.
+    for (const QString whole : {"", "0"}) {
+        const auto z = WorkedPaper(kZeroItem11);
+        QStringList fractions;
+        for (int n = 23; n <= 32; ++n) fractions << Text(*z, n);
+        ASSERT_EQ(fractions, QStringList({"1", "4", "1", "3", "1", "6", "1", "12", "1", "2"}));
+        TypeAll(*z, kRightAnswers.mid(0, 12));
+        Type(z->edit(13), whole);
+        Click(z->button(2));
+        EXPECT_EQ(IsRed(z->edit(13)), whole.isEmpty());
+        EXPECT_EQ(QStringList({Text(*z, 33), Text(*z, 34), Text(*z, 35)}),
+                  whole.isEmpty() ? QStringList({"0", "", ""}) : QStringList({"", "", ""}));
+    }
 }
 
 // Thousands of papers read back from the screen and solved here with exact fractions.

@@ -312,14 +312,15 @@ void TForm11::DrawProblem2() {
     place(edit(10), x8, kRow4 + 28);
     place(label(20), x8 + 2, kRow4 + 58);
 
+    // The letter answers take a Cyrillic look-alike for a Latin letter.
     const QString t = T(a * c);
-    AddEditItem(edit(7), QStringList{t + QStringLiteral("ab"), t + QStringLiteral("ba")}, label(16));
+    AddLetterItem(edit(7), QStringList{t + QStringLiteral("ab"), t + QStringLiteral("ba")}, label(16));
     const QString xa = N(x - 1) + u'a', yb = N(y - z) + u'b';
-    AddEditItem(edit(8), QStringList{xa + u'-' + yb, u'-' + yb + u'+' + xa}, label(17));
+    AddLetterItem(edit(8), QStringList{xa + u'-' + yb, u'-' + yb + u'+' + xa}, label(17));
     const QString pq = N(p + q);
-    AddEditItem(edit(9), QStringList{QStringLiteral("a-") + pq, u'-' + pq + QStringLiteral("+a")}, label(19));
+    AddLetterItem(edit(9), QStringList{QStringLiteral("a-") + pq, u'-' + pq + QStringLiteral("+a")}, label(19));
     const QString bTerm = N(r3 - r1) + u'b', constant = N(r1 * r2 + r3 * r4);
-    AddEditItem(edit(10), QStringList{bTerm + u'+' + constant, constant + u'+' + bTerm}, label(20));
+    AddLetterItem(edit(10), QStringList{bTerm + u'+' + constant, constant + u'+' + bTerm}, label(20));
 }
 
 void TForm11::DrawProblem3() {
@@ -381,13 +382,13 @@ void TForm11::DrawProblem4() {
         forms << f + x + u'-' + g + y;
     for (const auto& [y, x] : {std::pair{u'Y', u'X'}, {u'Y', u'x'}, {u'y', u'X'}, {u'y', u'x'}})
         forms << u'-' + g + y + fSigned + x;
-    AddEditItem(edit(12), forms, label(24));
+    AddLetterItem(edit(12), forms, label(24));
     AddEditItem(edit(13), ThousandthsText(10LL * F * m - 1LL * G * n), label(27));
 
     expression_ = DrawCategory(119, 10);
     const ExpressionRow& row = kExpressions[expression_ - 1];
     label(26)->setText(S(row.letters[0]) + QStringLiteral("   ") + S(row.letters[1]));
-    AddEditItem(edit(14), QStringList{S(row.forms[0]), S(row.forms[1])}, label(29));
+    AddLetterItem(edit(14), QStringList{S(row.forms[0]), S(row.forms[1])}, label(29));
     AddEditItem(edit(15), S(row.value), label(30));
 }
 

@@ -87,6 +87,21 @@ TEST(Test9, TheWorkedPaperMarkedUntouchedThenAnswered) {
     Type(r->edit(4), "");
     Click(r->button(2));
     EXPECT_EQ(r->errorCount(), 2);
+
+    // On the Ukrainian layout: Cyrillic а (U+0430), Х (U+0425) and у (U+0443) stand
+    // for the Latin letters they look like; Cyrillic м (U+043C) looks different and stays wrong.
+    const auto u = WorkedPaper();
+    for (int i = 0; i < 16; ++i) Type(u->edit(i + 1), kRightAnswers[i]);
+    Type(u->edit(7), QStringLiteral("3,6\u0430b"));
+    Type(u->edit(8), QStringLiteral("4\u0430-5b"));
+    Type(u->edit(9), QStringLiteral("-50+\u0430"));
+    Type(u->edit(12), QStringLiteral("-1,76\u0425-1,92\u0443"));
+    Type(u->edit(14), QStringLiteral("-4,2\u043C-9,5n"));
+    Click(u->button(2));
+    EXPECT_EQ(u->errorCount(), 1);
+    EXPECT_TRUE(IsRed(u->edit(14)) && !IsRed(u->edit(7)) && !IsRed(u->edit(12)));
+    EXPECT_EQ(u->edit(7)->text(), QStringLiteral("3,6\u0430b"));  // what was typed stays in the box
+    EXPECT_EQ(Text(*u, 29), "-4,2m-9,5n");
 }
 
 // Whole fractions make the draw begin again with every prime free: under the

@@ -15,6 +15,7 @@ int DrawNotMultiple(int k, int m, int step) {
 int RandomOrZero(int n) { return n > 0 ? Random(n) : 0; }
 
 QStringList SignedMixedTexts(long long num, long long den) {
+    if (num == 0) return {QStringLiteral("0"), QString(), QString()};
     const bool negative = num < 0;
     const long long magnitude = std::llabs(num);
     const long long whole = magnitude / den;

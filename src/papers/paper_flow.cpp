@@ -3,6 +3,7 @@
 
 #include "app/error_box.h"
 #include "app/results_log.h"
+#include "core/look_alike.h"
 
 namespace {
 // The control's number from its name ("CheckBox12" → 12).
@@ -129,6 +130,15 @@ void TestPaper::AddEditItem(QLineEdit* edit, const QStringList& accepted, Label*
 
 void TestPaper::AddEditItem(QLineEdit* edit, const QString& right, Label* answerLabel) {
     AddEditItem(edit, QStringList{right}, answerLabel);
+}
+
+void TestPaper::AddLetterItem(QLineEdit* edit, const QStringList& accepted, Label* answerLabel) {
+    AddEditItem(edit, accepted, answerLabel);
+    items_.back().isRight = [edit, accepted] {
+        for (const QString& right : accepted)
+            if (LooksTheSame(edit->text(), right)) return true;
+        return false;
+    };
 }
 
 void TestPaper::AddGroupItem(const std::vector<QLineEdit*>& edits, const QStringList& rights,

@@ -82,6 +82,9 @@ protected:
     // An edit box right when its text is exactly one of the accepted texts; the answer label shows the first.
     void AddEditItem(QLineEdit* edit, const QStringList& accepted, Label* answerLabel = nullptr);
     void AddEditItem(QLineEdit* edit, const QString& right, Label* answerLabel = nullptr);
+    // The same for answers written with Latin letters ("36,4ab"): a Cyrillic letter drawn
+    // like a Latin one counts as that letter; the box keeps what the pupil typed.
+    void AddLetterItem(QLineEdit* edit, const QStringList& accepted, Label* answerLabel = nullptr);
     // Edit boxes marked as one item: right only when every box holds its text.
     void AddGroupItem(const std::vector<QLineEdit*>& edits, const QStringList& rights,
                       const std::vector<Label*>& answerLabels);

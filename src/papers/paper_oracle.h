@@ -60,8 +60,9 @@ inline QStringList Decimals(const QString& text) {
 }
 
 // The boxes of a signed mixed number: whole ("-" alone for −1 < v < 0, empty for
-// 0 ≤ v < 1), then the proper part, both empty for a whole number.
+// 0 < v < 1, "0" for nothing), then the proper part, both empty for a whole number.
 inline QStringList Mixed(Q v) {
+    if (v.n == 0) return {QStringLiteral("0"), {}, {}};
     const long long magnitude = std::llabs(v.n);
     const long long whole = magnitude / v.d, rest = magnitude % v.d;
     QString wholeText = whole > 0 ? QString::number(whole) : QString();

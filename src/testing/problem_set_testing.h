@@ -2,6 +2,8 @@
 // Test helpers shared by the problem-set tests: exact fractions written apart
 // from the program's own, numbers read back from the screen, and a pupil who
 // types a given answer, right or spoilt in one place.
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -67,6 +69,36 @@ inline int64_t Num(const Screen& s, int label) { return s.label(label)->text().t
 // The fraction shown in two labels.
 inline Q Frac(const Screen& s, int top, int bottom) { return Q(Num(s, top), Num(s, bottom)); }
 
+// A problem fraction's bar has a ground of its own: shown on a text line it must
+// not reach any letter of that line. Lines are the shown labels with more than
+// digits in them (the fractions' numbers are digits only).
+inline void ExpectBarsClearOfText(const Screen& s) {
+    const double scale = s.pageScale() > 0 ? s.pageScale() : 1.0;
+    static const QRegularExpression digitsOnly(QStringLiteral("^\\d*$"));
+    for (QWidget* w : s.controls()) {
+        const auto* bar = dynamic_cast<const Picture*>(w);
+        if (bar == nullptr || bar->isHidden() || bar->pictureName() != QStringLiteral("kr\\chdr4.bmp")) continue;
+        const QRect b = s.designRect(bar);
+        for (QWidget* v : s.controls()) {
+            const auto* line = dynamic_cast<const QLabel*>(v);
+            if (line == nullptr || line->isHidden() || digitsOnly.match(line->text()).hasMatch()) continue;
+            const QRect at = s.designRect(line);
+            if (at.bottom() < b.top() || at.top() > b.bottom()) continue;
+            const QString text = line->text();
+            const QFontMetricsF metrics(line->font());
+            for (int i = 0; i < text.size(); ++i) {
+                if (text[i] == u' ') continue;
+                const double left = at.left() + metrics.horizontalAdvance(text.left(i)) / scale;
+                const double right = at.left() + metrics.horizontalAdvance(text.left(i + 1)) / scale;
+                EXPECT_TRUE(right <= b.left() + 0.01 || left >= b.left() + b.width() - 0.01)
+                    << bar->objectName().toStdString() << " at " << b.left() << "…" << b.left() + b.width()
+                    << " covers '" << QString(text[i]).toStdString() << "' (" << left << "…" << right << ") of "
+                    << line->objectName().toStdString() << ": " << text.toStdString();
+            }
+        }
+    }
+}
+
 // What a pupil types and chooses, and what the screen must show after a wrong answer.
 struct Answer {
     int kind = 0;
@@ -101,6 +133,7 @@ std::vector<int> RunOracle(int attempts, int kinds, const QString& folder, int v
         std::vector<int> met;
         for (int problem = 1; problem <= ProblemSet::kProblemsPerAttempt; ++problem) {
             Click(s->button(2));
+            ExpectBarsClearOfText(*s);
             const Answer a = solve(*s);
             EXPECT_EQ(a.kind, s->currentKind());
             ++seen[size_t(s->currentKind())];
