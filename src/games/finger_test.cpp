@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "games/finger.h"
+#include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
@@ -193,6 +194,37 @@ TEST(Finger, LevelFollowsRightAnswersOnly) {
     EXPECT_EQ(game.s().image(2)->pictureName(), "vch\\ocenka0.bmp");
     EXPECT_EQ(game.folder.lines("vch\\stat.txt"),
               QStringList({"дата 08.12.2026 час початку 9:05:03 помилок 10 час виконання 0 c  рівень 1"}));
+}
+
+// The tenth answer loads its stage picture and the mark before the log is
+// written: neither a missing log nor a missing picture costs the other.
+TEST(Finger, TheLastPicturesAndTheLogLineStandApart) {
+    ErrorRecorder errors;
+    {
+        Game game;
+        game.folder.remove("vch\\stat.txt");
+        SeededRandom seeded(5);
+        Click(game.s().button(4));
+        for (int i = 0; i < 10; ++i) {
+            game.answer(game.s().problem().answer);
+            Click(game.s().button(2));
+        }
+        EXPECT_EQ(game.s().image(1)->pictureName(), "vch\\01.bmp");
+        EXPECT_EQ(game.s().image(2)->pictureName(), "vch\\ocenka10.bmp");
+        EXPECT_EQ(errors.messages(), QStringList{"File not found"});
+    }
+    errors.clear();
+    Game game;
+    game.folder.remove("vch\\01.bmp");
+    game.folder.remove("vch\\ocenka10.bmp");
+    SeededRandom seeded(5);
+    Click(game.s().button(4));
+    for (int i = 0; i < 10; ++i) {
+        game.answer(game.s().problem().answer);
+        Click(game.s().button(2));
+    }
+    EXPECT_EQ(errors.messages().size(), 2);
+    EXPECT_EQ(game.folder.lines("vch\\stat.txt").size(), 1);
 }
 
 TEST(Finger, EveryVchPictureIsRendered) {

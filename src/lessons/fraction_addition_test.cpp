@@ -121,7 +121,13 @@ TEST(FractionAddition, TheValueAndTheEquationOfTheWorkedExample) {
     EXPECT_EQ(QStringList({equation.s.label(18)->text(), equation.s.label(19)->text(), equation.s.label(20)->text()}),
               (QStringList{"1", "13", "20"}));
     EXPECT_FALSE(Shown(equation.s.edit(1)));
-    Answer(equation.s, {"", "7", "2"});
+    // Enter passes over the boxes of the other types, hidden here.
+    Type(equation.s.edit(6), "7");
+    PressEnter(equation.s.edit(6));
+    EXPECT_EQ(equation.s.focusWidget(), equation.s.edit(7));
+    EXPECT_TRUE(equation.s.label(12)->text().isEmpty());
+    Type(equation.s.edit(7), "2");
+    PressEnter(equation.s.edit(7));
     EXPECT_EQ(equation.s.label(12)->text(), "Неправильно");
     EXPECT_EQ(equation.s.label(13)->text(), "Правильна відповідь:");
     EXPECT_EQ(QStringList({equation.s.label(14)->text(), equation.s.label(15)->text(), equation.s.label(16)->text()}),

@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
             qCritical("%s", qUtf8Printable(message));
         });
     }
-    // The main menu first, on screen at once; the other screens are made right
-    // after its first paint, in order, before any click is handled (a click that
-    // comes sooner finds start-up completed for it: see ScreenNumber).
+    // The main menu first, on screen at once; the other screens are made once
+    // its first paint has reached the display, in order (a click that comes
+    // sooner finds start-up completed for it: see ScreenNumber).
     const auto program = StartMainMenu();
     Screen* menu = program->mainWindow();
     menu->MaximiseOnScreen();

@@ -117,11 +117,13 @@ TEST(Work3, ARangeOfThreeTasksIsLoggedAndShownInTheGrid) {
     EXPECT_EQ(p.folder.lines(kLog).mid(6), (QStringList{t3[3], "*", "*", t3[3], "*", "*"}));
     p.next();
 
-    // Task 4 with an extra blank: wrong on the screen and in the grid.
+    // Task 4 with an extra blank and a pasted line break: wrong on the screen and
+    // in the grid, and the break is logged as a blank, not as a line of its own.
     EXPECT_EQ(p.s->label(4)->text(), QString(u'B') + QString::fromUtf8("аріант 3 №137"));
     const QStringList t4 = p.file(4);
     Type(p.s->edit(2), t4[2] + " ");
-    Type(p.s->edit(3), t4[3]);
+    p.s->edit(3)->setText(t4[3] + "\r\n\t");
+    ASSERT_EQ(p.s->edit(3)->text(), t4[3] + "\r\n\t");
     Type(p.s->edit(4), t4[4]);
     p.check();
     EXPECT_EQ(p.s->edit(1)->text(), "Неправильно");
@@ -140,7 +142,7 @@ TEST(Work3, ARangeOfThreeTasksIsLoggedAndShownInTheGrid) {
                                          "Перша відповідь учня", "Друга відповідь учня", "Третя відповідь учня", "Результат"}));
     EXPECT_EQ(p.gridRow(1).last(), "Неправильно");
     EXPECT_EQ(p.gridRow(2), (QStringList{"2", t3[3], "*", "*", t3[3], "*", "*", "Правильно"}));
-    EXPECT_EQ(p.gridRow(3), (QStringList{"3", t4[2], t4[3], t4[4], t4[2] + " ", t4[3], t4[4], "Неправильно"}));
+    EXPECT_EQ(p.gridRow(3), (QStringList{"3", t4[2], t4[3], t4[4], t4[2] + " ", t4[3] + "   ", t4[4], "Неправильно"}));
     EXPECT_EQ(p.gridRow(4).first(), "");
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("; ").toStdString();
 }
