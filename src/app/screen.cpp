@@ -470,9 +470,17 @@ void Screen::keyPressEvent(QKeyEvent* event) {
 bool Screen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        bool handled = false;
         for (const KeyHandler& h : keyHandlers_) {
-            if (h.edit == watched) h.call(key);
+            if (h.edit == watched) {
+                h.call(key);
+                handled = true;
+            }
         }
+        // Enter in a box with a key meaning of its own is that meaning alone: going
+        // on to the screen, it would also press the button the handler has just
+        // focused ("Перевірка" and "Наступний приклад" at one stroke).
+        if (handled && (key == Qt::Key_Return || key == Qt::Key_Enter)) return true;
     }
     return QDialog::eventFilter(watched, event);
 }
