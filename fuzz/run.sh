@@ -70,7 +70,9 @@ if [ -n "$logs" ]; then
     done < <(find "$logs" -iname stat.txt)
 fi
 
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+# A long run may pass lighter options (malloc_context_size=0 keeps no stack per
+# allocation); a crash input it finds is replayed as a test with the full ones.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 status=0

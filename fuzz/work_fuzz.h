@@ -43,8 +43,8 @@ int FuzzTaskFile(const uint8_t* data, size_t size, const WorkButtons& b) {
     work->button(b.firstVariant)->click();
     work->checkBox(task)->click();
     work->button(b.start)->click();
-    // Longer than any line of an input (libFuzzer runs with -max_len 4096).
-    const QString wrong(5000, u'7');
+    // A character no byte of Windows-1251 decodes to, so no line of any file holds it.
+    const QString wrong(1, QChar(0x4E00));
     for (int n = 1; QLineEdit* edit = work->edit(n); ++n) {
         if (!edit->isHidden() && edit->isEnabled()) edit->setText(wrong);
     }
