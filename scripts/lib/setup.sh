@@ -1,7 +1,7 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages that are
 # missing, then configures and builds into the folder given as $1 with the
 # CMake options that follow.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils)
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils)
 
 install_missing_packages() {
     local missing=()

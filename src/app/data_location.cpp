@@ -36,19 +36,38 @@ void WriteDataStamp(const QString& folder) {
     if (stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)) stamp.write(DataStampText().toUtf8());
 }
 
-QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder) {
+QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder, const QString& programFolder) {
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == u"--data" && i + 1 < arguments.size()) return QDir(arguments[i + 1]).absolutePath();
         if (arguments[i].startsWith(u"--data=")) return QDir(arguments[i].mid(7)).absolutePath();
     }
-    if (QFileInfo(DataPath(workingFolder, QStringLiteral("stat.txt"))).isFile()) return workingFolder;
+    for (const QString& folder : {workingFolder, programFolder}) {
+        if (!folder.isEmpty() && QFileInfo(DataPath(folder, QStringLiteral("stat.txt"))).isFile())
+            return QDir(folder).absolutePath();
+    }
+    return PupilDataFolder();
+}
+
+QString PupilDataFolder() {
+#ifdef Q_OS_WIN
+    // Qt's GenericDataLocation is the local profile (%LOCALAPPDATA%), which stays on one computer.
+    const QString roaming = qEnvironmentVariable("APPDATA");
+    if (!roaming.isEmpty()) return QDir::fromNativeSeparators(roaming) + QStringLiteral("/matematyka6");
+#endif
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/matematyka6");
 }
 
 QString RendererPath() {
+#ifdef Q_OS_WIN
+    const QString exe = QStringLiteral(".exe");
+#else
+    const QString exe;
+#endif
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {QStringLiteral("datagen"), QStringLiteral("../lib/matematyka6/matematyka6-datagen")}) {
-        if (QFileInfo(here.filePath(candidate)).isExecutable()) return QDir::cleanPath(here.filePath(candidate));
+    for (const QString& candidate : {QStringLiteral("datagen"), QStringLiteral("matematyka6-datagen"),
+                                     QStringLiteral("../lib/matematyka6/matematyka6-datagen")}) {
+        const QString path = here.filePath(candidate + exe);
+        if (QFileInfo(path).isExecutable()) return QDir::cleanPath(path);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "app/screen.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -379,11 +380,11 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
     const QString full = DataPath(systemName);
     const QFileInfo info(full);
     if (!info.isFile()) {
-        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));
+        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(QDir::toNativeSeparators(full)));
     }
     // The header tells a bitmap from anything else; the pixels wait for the first paint.
     if (!IsReadableBitmap(full)) {
-        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(full));
+        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(QDir::toNativeSeparators(full)));
     }
     image->setImageFile(full, systemName);
 }

@@ -6,20 +6,8 @@
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QThread>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include "core/errors.h"
-
-QByteArray EncodeWindows1251(const QString& text) {
-    QStringEncoder encoder("windows-1251");
-    return encoder.encode(text);
-}
-
-QString DecodeWindows1251(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
-}
 
 namespace {
 [[noreturn]] void failOpen(const QString& fullPath) {

@@ -8,6 +8,11 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef M6_TEST_FONT_DIR
+    // Offscreen on Windows reads its faces from one folder only, not the system's
+    // (wine, which runs the cross-built tests, passes no QT_ variable in).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) qputenv("QT_QPA_FONTDIR", M6_TEST_FONT_DIR);
+#endif
     QApplication app(argc, argv);
     ApplyHouseStyle();
     ErrorRecorder::InstallUnexpectedErrorFailure();
