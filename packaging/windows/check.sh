@@ -46,9 +46,14 @@ use_prefix() {
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
         wineserver -w
+        # Windows has Times New Roman and Arial; wine stands their metric twins in.
+        local key='HKCU\Software\Wine\Fonts\Replacements'
+        wine reg add "$key" /v "Times New Roman" /d "Liberation Serif" /f >/dev/null 2>&1
+        wine reg add "$key" /v "Arial" /d "Liberation Sans" /f >/dev/null 2>&1
+        wineserver -w
     fi
     prefixes+=("$WINEPREFIX")
-    wineserver -p
+    wineserver -p 2>/dev/null || true  # already up
 }
 
 start_display() {

@@ -36,13 +36,19 @@ Screen::ModalRunner& modalRunner() {
 }
 
 QFont fontFor(int height, bool serif, bool bold, double scale) {
-    QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
-    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround((height > 0 ? height : kDefaultFontHeight) * scale))));
+    QFont font = PageFace(std::max(1, static_cast<int>(std::lround((height > 0 ? height : kDefaultFontHeight) * scale))), serif);
     font.setBold(bold);
     return font;
 }
 }  // namespace
+
+QFont PageFace(int pixelSize, bool serif) {
+    QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
 
 Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     setWindowTitle(caption);
