@@ -18,7 +18,8 @@
 #include <functional>
 #include <map>
 
-#include "app/screens.h"
+#include "app/house_style.h"
+#include "program/screens.h"
 #include "testing/error_recorder.h"
 #include "testing/screen_driver.h"
 

@@ -6,7 +6,8 @@
 #include <QFile>
 #include <cstdio>
 
-#include "app/screens.h"
+#include "app/house_style.h"
+#include "program/screens.h"
 #include "testing/error_recorder.h"
 #include "testing/temp_data_folder.h"
 

@@ -48,10 +48,12 @@ in_root useradd -m pupil
 in_root su pupil -c 'cd ~ && QT_QPA_PLATFORM=offscreen matematyka6 --quit-when-shown' \
     || fail "matematyka6 exited with $?"
 data=$root/home/pupil/.local/share/matematyka6
-[ -n "$(find "$data" -maxdepth 1 -name '*.bmp' -print -quit 2>/dev/null)" ] || fail "no pictures in $data"
+content=$root/usr/share/matematyka6
+[ -n "$(find "$content" -maxdepth 1 -name '*.bmp' -print -quit 2>/dev/null)" ] || fail "no pictures in $content"
+[ -f "$content/n9/t1v1.txt" ] || fail "no n9/t1v1.txt in $content"
 [ -f "$data/stat.txt" ] || fail "no stat.txt in $data"
-[ -f "$data/n9/t1v1.txt" ] || fail "no n9/t1v1.txt in $data"
-echo "rendered: $(find "$data" -name '*.bmp' | wc -l) pictures, $(find "$data" -name stat.txt | wc -l) stat.txt"
+[ -z "$(find "$data" -type f ! -name stat.txt ! -name .matematyka6-logs)" ] || fail "more than logs in $data"
+echo "installed: $(find "$content" -name '*.bmp' | wc -l) pictures; the pupil's folder: $(find "$data" -name stat.txt | wc -l) stat.txt, $(du -sk "$data" | cut -f1) KB"
 
 echo "== report window starts (killed after 5 s)"
 rc=0

@@ -96,9 +96,11 @@ done
 find "$bin" -iname '*.exe' -o -iname '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 cp "$out/icons/matematyka6.ico" "$out/icons/matematyka6-report.ico" "$bin/"
 
-step "Content"
-rm -rf "$out/content"
-render "$out/content"
+step "The portable copy's data folder"
+# The installer carries the content in share\matematyka6 (the build rendered it);
+# the portable copy is one whole data folder, content and empty logs together.
+rm -rf "$out/portable-data"
+render "$out/portable-data"
 
 step "Installer"
 installer=$out/Matematyka6-Setup-$version.exe
@@ -123,7 +125,7 @@ portable=$out/portable/Matematyka6
 rm -rf "$out/portable"
 mkdir -p "$portable"
 cp -r "$bin/." "$portable/"
-cp -r "$out/content/." "$portable/"
+cp -r "$out/portable-data/." "$portable/"
 zip=$out/Matematyka6-$version-portable.zip
 rm -f "$zip"
 (cd "$out/portable" && zip -qr -9 "$zip" Matematyka6)

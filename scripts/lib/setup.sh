@@ -1,7 +1,10 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages that are
 # missing, then configures and builds into the folder given as $1 with the
-# CMake options that follow.
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils)
+# CMake options that follow. The list is all a minimal Debian 12 root lacks
+# (packaging/fresh_root_suite.sh proves it): `file` and dpkg-dev are what CPack
+# needs to find the package's library dependencies; clang and its runtime
+# libraries build the fuzz targets.
+packages=(cmake ninja-build g++ file qt6-base-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils clang libclang-rt-14-dev)
 
 install_missing_packages() {
     local missing=()

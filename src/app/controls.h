@@ -9,15 +9,24 @@
 // designer's auto-size label; with word wrap it keeps its width and grows down.
 class Label : public QLabel {
 public:
-    explicit Label(QWidget* parent) : QLabel(parent) {}
+    explicit Label(QWidget* parent);
     void setText(const QString& text);
     void setAutoSize(bool on) { autoSize_ = on; }
     bool autoSize() const { return autoSize_; }
     // Resizes to the text at the current font (called after every rescale).
     void fitText();
+    // An announced label (a verdict, a result) tells the screen reader each new text.
+    void setAnnounced(bool on) { announced_ = on; }
+    bool announced() const { return announced_; }
+    // A silent label is left out of the screen reader's way: the denominator of
+    // a drawn fraction, whose numerator label says the whole fraction ("4/14").
+    void setSilent(bool on) { silent_ = on; }
+    bool silent() const { return silent_; }
 
 private:
     bool autoSize_ = true;
+    bool announced_ = false;
+    bool silent_ = false;
 };
 
 // A drop-down list whose list is made when first dropped down: the base class
@@ -34,6 +43,10 @@ private:
     bool listMade_ = false;
 };
 
+// What a screen reader says for a mark picture ("deli\ocenka9.bmp" → "Оцінка 9",
+// "z1\ocenka4s.bmp" → "Оцінка 4 з 5"); empty for any other picture.
+QString MarkPictureSpokenName(const QString& pictureName);
+
 // Whether the file is a bitmap whose header can be read (its pixels are not decoded).
 bool IsReadableBitmap(const QString& fullPath);
 
@@ -42,11 +55,12 @@ bool IsReadableBitmap(const QString& fullPath);
 // and centred (Proportional), or filling the box (Stretch). The box keeps the
 // file's name, not its pixels: a bitmap is decoded when the box is painted and
 // let go after, since the window keeps what was painted and most pictures are
-// painted once or twice in a run.
+// painted once or twice in a run. A picture the screen reader is given no name
+// for is decoration and kept out of its way; a mark picture names itself.
 class Picture : public QWidget {
 public:
     enum class Fit { Natural, Proportional, Stretch };
-    explicit Picture(QWidget* parent) : QWidget(parent) {}
+    explicit Picture(QWidget* parent);
 
     void setFit(Fit fit);
     Fit fit() const { return fit_; }

@@ -4,11 +4,22 @@
 #include <QFileInfo>
 
 namespace {
+QString& contentFolder() {
+    static QString folder;
+    return folder;
+}
+
 // The entry of dir whose name matches part: the exact name first, otherwise the
 // first one equal without regard to case; the part itself when none matches.
+// Parts are joined by hand: QDir::filePath takes a part beginning with ":" for
+// a path of Qt's resources and leaves the data folder for it.
+QString joined(const QString& folder, const QString& part) {
+    return folder.endsWith(u'/') ? folder + part : folder + u'/' + part;
+}
+
 QString matchPart(const QDir& dir, const QString& part) {
     if (part == u"." || part == u"..") return part;
-    if (QFileInfo::exists(dir.filePath(part))) return part;
+    if (QFileInfo::exists(joined(dir.path(), part))) return part;
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries) {
         if (entry.compare(part, Qt::CaseInsensitive) == 0) return entry;
@@ -22,7 +33,7 @@ QString DataPath(const QString& root, const QString& systemName) {
     QString path = QDir(root).absolutePath();
     QString part;
     const auto takePart = [&] {
-        if (!part.isEmpty()) path = QDir(path).filePath(matchPart(QDir(path), part));
+        if (!part.isEmpty()) path = joined(path, matchPart(QDir(path), part));
         part.clear();
     };
     for (const QChar c : systemName) {
@@ -37,3 +48,16 @@ QString DataPath(const QString& root, const QString& systemName) {
 }
 
 QString DataPath(const QString& systemName) { return DataPath(QDir::currentPath(), systemName); }
+
+QString ContentPath(const QString& dataFolder, const QString& contentFolder, const QString& systemName) {
+    const QString own = DataPath(dataFolder, systemName);
+    if (contentFolder.isEmpty() || QFileInfo::exists(own)) return own;
+    const QString installed = DataPath(contentFolder, systemName);
+    return QFileInfo::exists(installed) ? installed : own;
+}
+
+QString ContentPath(const QString& systemName) { return ContentPath(QDir::currentPath(), contentFolder(), systemName); }
+
+void SetContentFolder(const QString& folder) { contentFolder() = folder.isEmpty() ? QString() : QDir(folder).absolutePath(); }
+
+QString ContentFolder() { return contentFolder(); }

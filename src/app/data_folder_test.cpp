@@ -51,3 +51,36 @@ TEST(DataFolder, AnExactMatchWinsOverOneThatDiffersInCase) {
     EXPECT_EQ(DataPath("DD\\a.txt"), base + "/DD/a.txt");
     EXPECT_EQ(DataPath("dd\\a.txt"), base + "/dd/a.txt");
 }
+
+TEST(DataFolder, APartBeginningWithAColonStaysInTheDataFolder) {
+    // Qt reads ":name" as one of its own resources; here it is a file like any other.
+    TempDataFolder folder(TempDataFolder::Empty);
+    folder.write("n9/:t1v1.txt", "x");
+    const QString base = QDir(folder.path()).absolutePath();
+    EXPECT_EQ(DataPath("N9\\:T1V1.txt"), base + "/n9/:t1v1.txt");
+    EXPECT_EQ(DataPath(":9/x"), base + "/:9/x");
+    EXPECT_EQ(DataPath(base, "a\\:b"), base + "/a/:b");
+}
+
+TEST(DataFolder, ReadsTheDataFolderFirstThenTheInstalledContentAndWritesOnlyTheDataFolder) {
+    TempDataFolder content(TempDataFolder::Empty);
+    content.write("n9/t1v1.txt", "installed");
+    content.write("n9/t2v1.txt", "installed");
+    content.write("kr/chdr2.bmp", "installed");
+    TempDataFolder folder(TempDataFolder::Empty);
+    folder.write("N9/T1V1.TXT", "teacher's");  // an override, in other letters than the program names it
+    const QString data = QDir(folder.path()).absolutePath();
+    const QString installed = QDir(content.path()).absolutePath();
+    SetContentFolder(installed);
+    EXPECT_EQ(ContentPath("n9\\t1v1.txt"), data + "/N9/T1V1.TXT");
+    EXPECT_EQ(ContentPath("n9\\t2v1.txt"), installed + "/n9/t2v1.txt") << "the rest of the folder comes from the content";
+    EXPECT_EQ(ContentPath("KR/CHDR2.BMP"), installed + "/kr/chdr2.bmp");
+    // Missing in both: the data folder's name, as the message always gave it.
+    EXPECT_EQ(ContentPath("kr\\none.bmp"), data + "/kr/none.bmp");
+    EXPECT_EQ(ContentPath("n9\\t9v9.txt"), data + "/N9/t9v9.txt");
+    // A log lives in the data folder even when the content has a file of that name.
+    content.write("stat.txt", "");
+    EXPECT_EQ(DataPath("stat.txt"), data + "/stat.txt");
+    SetContentFolder(QString());
+    EXPECT_EQ(ContentPath("n9\\t2v1.txt"), data + "/N9/t2v1.txt") << "no content: the data folder alone";
+}

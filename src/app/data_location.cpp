@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include "app/data_folder.h"
+#include "core/pupil_data_folder.h"
 
 #ifndef M6_VERSION
 #define M6_VERSION "dev"
@@ -22,25 +22,45 @@ QString cannotWrite(const QString& folder) {
         .arg(QDir::toNativeSeparators(folder));
 }
 
-bool isRendered(const QString& folder) {
-    QFile stamp(QDir(folder).filePath(DataStampName()));
+bool hasStamp(const QString& folder, const QString& name) {
+    QFile stamp(QDir(folder).filePath(name));
     return stamp.open(QIODevice::ReadOnly) && QString::fromUtf8(stamp.readAll()) == DataStampText();
+}
+
+void writeStamp(const QString& folder, const QString& name) {
+    QFile stamp(QDir(folder).filePath(name));
+    if (stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)) stamp.write(DataStampText().toUtf8());
+}
+
+QString optionValue(const QStringList& arguments, const QString& option) {
+    const QString joined = option + u'=';
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == option && i + 1 < arguments.size()) return arguments[i + 1];
+        if (arguments[i].startsWith(joined)) return arguments[i].mid(joined.size());
+    }
+    return {};
+}
+
+bool renderWhole(const QString& folder) {
+    const QString renderer = RendererPath();
+    if (renderer.isEmpty()) return false;
+    QProcess render;
+    render.setProcessChannelMode(QProcess::ForwardedChannels);
+    render.start(renderer, {folder});
+    render.waitForFinished(120000);
+    return render.exitStatus() == QProcess::NormalExit && render.exitCode() == 0 && hasStamp(folder, DataStampName());
 }
 }  // namespace
 
 QString DataStampName() { return QStringLiteral(".matematyka6-data"); }
+QString LogsStampName() { return QStringLiteral(".matematyka6-logs"); }
 QString DataStampText() { return QStringLiteral("Математика 6 " M6_VERSION "\n"); }
 
-void WriteDataStamp(const QString& folder) {
-    QFile stamp(QDir(folder).filePath(DataStampName()));
-    if (stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)) stamp.write(DataStampText().toUtf8());
-}
+void WriteDataStamp(const QString& folder) { writeStamp(folder, DataStampName()); }
 
 QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder, const QString& programFolder) {
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == u"--data" && i + 1 < arguments.size()) return QDir(arguments[i + 1]).absolutePath();
-        if (arguments[i].startsWith(u"--data=")) return QDir(arguments[i].mid(7)).absolutePath();
-    }
+    const QString given = optionValue(arguments, QStringLiteral("--data"));
+    if (!given.isEmpty()) return QDir(given).absolutePath();
     for (const QString& folder : {workingFolder, programFolder}) {
         if (!folder.isEmpty() && QFileInfo(DataPath(folder, QStringLiteral("stat.txt"))).isFile())
             return QDir(folder).absolutePath();
@@ -48,13 +68,13 @@ QString ChooseDataFolder(const QStringList& arguments, const QString& workingFol
     return PupilDataFolder();
 }
 
-QString PupilDataFolder() {
-#ifdef Q_OS_WIN
-    // Qt's GenericDataLocation is the local profile (%LOCALAPPDATA%), which stays on one computer.
-    const QString roaming = qEnvironmentVariable("APPDATA");
-    if (!roaming.isEmpty()) return QDir::fromNativeSeparators(roaming) + QStringLiteral("/matematyka6");
-#endif
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/matematyka6");
+QString InstalledContentFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/matematyka6"));
+}
+
+QString ChooseContentFolder(const QStringList& arguments) {
+    const QString given = optionValue(arguments, QStringLiteral("--content"));
+    return given.isEmpty() ? InstalledContentFolder() : QDir(given).absolutePath();
 }
 
 QString RendererPath() {
@@ -72,7 +92,29 @@ QString RendererPath() {
     return {};
 }
 
-bool PrepareDataFolder(const QString& folder, QString& problem) {
+QStringList ResultsLogNames() {
+    QStringList names = {QStringLiteral("stat.txt")};
+    for (const char* folder : {"deli", "NDD", "OZ", "Add", "dd", "z1", "z2", "z3", "z4", "z5", "z6", "z7", "z8",
+                               "zcircle", "vch", "GTM", "n8"}) {
+        names << QString::fromLatin1(folder) + QStringLiteral("\\stat.txt");
+    }
+    return names;
+}
+
+bool EnsureResultsLogs(const QString& folder) {
+    bool made = true;
+    for (const QString& name : ResultsLogNames()) {
+        const QString full = DataPath(folder, name);
+        if (QFileInfo::exists(full)) continue;
+        QDir().mkpath(QFileInfo(full).absolutePath());
+        // NewOnly: a log another computer made meanwhile is not truncated.
+        QFile log(full);
+        if (!log.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(full)) made = false;
+    }
+    return made;
+}
+
+bool PrepareDataFolder(const QString& folder, const QString& contentFolder, QString& problem) {
     if (!QDir().mkpath(folder)) {
         problem = cannotWrite(folder);
         return false;
@@ -84,16 +126,21 @@ bool PrepareDataFolder(const QString& folder, QString& problem) {
         return false;
     }
     probe.close();
-    if (isRendered(folder)) return true;
-
-    const QString renderer = RendererPath();
-    QProcess render;
-    if (!renderer.isEmpty()) {
-        render.setProcessChannelMode(QProcess::ForwardedChannels);
-        render.start(renderer, {folder});
-        render.waitForFinished(120000);
+    // A folder rendered whole by this version needs nothing beneath it.
+    if (hasStamp(folder, DataStampName())) return true;
+    const bool contentInstalled = !contentFolder.isEmpty() && QDir(contentFolder).absolutePath() != QDir(folder).absolutePath() &&
+                                  hasStamp(contentFolder, DataStampName());
+    if (contentInstalled) {
+        // The logs are made once: a log the teacher removed later stays removed, as in a rendered folder.
+        if (hasStamp(folder, LogsStampName())) return true;
+        if (!EnsureResultsLogs(folder)) {
+            problem = cannotWrite(folder);
+            return false;
+        }
+        writeStamp(folder, LogsStampName());
+        return true;
     }
-    if (renderer.isEmpty() || render.exitStatus() != QProcess::NormalExit || render.exitCode() != 0 || !isRendered(folder)) {
+    if (!renderWhole(folder)) {
         problem = QStringLiteral("Не вдалося підготувати теку з даними\n%1\n(малюнки, завдання, журнали). "
                                  "Перевстановіть програму або зверніться до адміністратора.")
                       .arg(QDir::toNativeSeparators(folder));

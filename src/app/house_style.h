@@ -8,3 +8,7 @@ class QWidget;
 // own, a parse and a re-polish at every rescale.
 QStyle* NewHouseStyle();
 void SetIndicatorSide(QWidget* box, int side);
+
+// Fusion with the house palette: the same look everywhere, and text that stays
+// readable on disabled inputs.
+void ApplyHouseStyle();

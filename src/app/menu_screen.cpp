@@ -1,6 +1,6 @@
 #include "app/menu_screen.h"
 
-#include "app/screens.h"
+#include "app/screen_lookup.h"
 
 void MenuScreen::Open(int target) {
     if (Screen* s = ScreenNumber(target)) s->ShowModal();

@@ -1,7 +1,9 @@
 #include "app/screen.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QHeaderView>
@@ -9,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -29,6 +32,107 @@ const int kDefaultFontHeight = 13;
 const int kPageFontHeight = 16;
 // No text a pupil reads is shrunk below this many pixels to make a page fit.
 const int kLegibleTextPx = 15;
+
+bool TakesTab(const QWidget* w) {
+    return !w->isHidden() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
+int VerticalOverlap(const QRect& a, const QRect& b) {
+    return std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+}
+
+// One piece of a line in reading order: a control, or the boxes of a fraction
+// (a numerator box closely over a denominator box, a whole box just before them),
+// which are read whole part, numerator, denominator.
+struct Piece {
+    QRect rect;
+    std::vector<std::pair<QWidget*, QRect>> members;
+};
+
+bool AlignedOver(const QRect& upper, const QRect& lower) {
+    const int overlap = std::min(upper.right(), lower.right()) - std::max(upper.left(), lower.left()) + 1;
+    return overlap * 2 >= std::min(upper.width(), lower.width()) && lower.top() >= upper.bottom() - 2;
+}
+
+// Rows top to bottom, pieces left to right: a piece joins the line begun by the
+// topmost piece not placed yet when at least half of it stands beside that one.
+std::vector<QWidget*> ReadingOrder(std::vector<std::pair<QWidget*, QRect>> items) {
+    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+        return a.second.top() != b.second.top() ? a.second.top() < b.second.top() : a.second.left() < b.second.left();
+    });
+    std::vector<bool> used(items.size(), false);
+    std::vector<Piece> pieces;
+    // Only boxes the pupil writes in make up a number; a verdict field stands alone.
+    auto isEdit = [&](size_t i) {
+        const auto* e = qobject_cast<QLineEdit*>(items[i].first);
+        return !used[i] && e && !e->isReadOnly();
+    };
+    auto take = [&](std::initializer_list<size_t> members) {
+        Piece p;
+        for (size_t i : members) {
+            used[i] = true;
+            p.rect = p.members.empty() ? items[i].second : p.rect | items[i].second;
+            p.members.push_back(items[i]);
+        }
+        pieces.push_back(std::move(p));
+    };
+    // A mixed number: a whole box, and just right of it a numerator box over a
+    // denominator box, the whole box's middle between theirs.
+    for (size_t w = 0; w < items.size(); ++w) {
+        if (!isEdit(w)) continue;
+        const QRect& whole = items[w].second;
+        auto justRight = [&](const QRect& r) { return r.left() >= whole.right() - 2 && r.left() - whole.right() <= 30; };
+        bool found = false;
+        for (size_t n = 0; n < items.size() && !found; ++n) {
+            if (n == w || !isEdit(n) || !justRight(items[n].second)) continue;
+            for (size_t d = 0; d < items.size() && !found; ++d) {
+                if (d == w || d == n || !isEdit(d) || !justRight(items[d].second)) continue;
+                const QRect& num = items[n].second;
+                const QRect& den = items[d].second;
+                if (AlignedOver(num, den) && std::abs(num.width() - den.width()) <= 8 && whole.top() >= num.top() &&
+                    whole.bottom() <= den.bottom() && den.top() - num.bottom() <= whole.height()) {
+                    take({w, n, d});
+                    found = true;
+                }
+            }
+        }
+    }
+    // A fraction: a numerator box closely over a denominator box.
+    for (size_t n = 0; n < items.size(); ++n) {
+        if (!isEdit(n)) continue;
+        for (size_t d = n + 1; d < items.size(); ++d) {
+            if (isEdit(d) && AlignedOver(items[n].second, items[d].second) &&
+                items[d].second.top() - items[n].second.bottom() <= 14) {
+                take({n, d});
+                break;
+            }
+        }
+    }
+    for (size_t i = 0; i < items.size(); ++i)
+        if (!used[i]) take({i});
+    std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
+        return a.rect.top() != b.rect.top() ? a.rect.top() < b.rect.top() : a.rect.left() < b.rect.left();
+    });
+    std::vector<QWidget*> order;
+    std::vector<bool> placed(pieces.size(), false);
+    for (size_t first = 0; first < pieces.size(); ++first) {
+        if (placed[first]) continue;
+        const QRect band = pieces[first].rect;
+        std::vector<const Piece*> line;
+        for (size_t i = first; i < pieces.size(); ++i) {
+            if (placed[i]) continue;
+            const QRect& r = pieces[i].rect;
+            if (i == first || VerticalOverlap(band, r) * 2 >= std::min(band.height(), r.height())) {
+                placed[i] = true;
+                line.push_back(&pieces[i]);
+            }
+        }
+        std::stable_sort(line.begin(), line.end(), [](const Piece* a, const Piece* b) { return a->rect.left() < b->rect.left(); });
+        for (const Piece* p : line)
+            for (const auto& m : p->members) order.push_back(m.first);
+    }
+    return order;
+}
 
 Screen::ModalRunner& modalRunner() {
     static Screen::ModalRunner runner;
@@ -59,6 +163,11 @@ Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     page_->resize(pageSize_);
     page_->setFont(fontFor(kPageFontHeight, true, false, scale_));
     resize(pageSize_);
+    // Names follow what is on the page (a new task, a new exercise): an input is
+    // renamed as the keyboard reaches it, before the reader asks its name.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this && IsAnswerInput(now)) NameControls();
+    });
 }
 
 QScrollArea* Screen::scrollArea() {
@@ -167,6 +276,8 @@ QTableWidget* Screen::addGrid(int n, int left, int top, int width, int height, i
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid instead of walking its cells: the pupil only reads it.
+    g->setTabKeyNavigation(false);
     return adopt(g, QStringLiteral("StringGrid%1").arg(n), QRect(left, top, width, height), fontHeight, false);
 }
 
@@ -206,7 +317,14 @@ const Screen::Design& Screen::designOf(const QWidget* w) const {
 }
 
 QRect Screen::designRect(const QWidget* w) const {
-    QRect r = designOf(w).rect;
+    const auto at = std::find(controls_.begin(), controls_.end(), w);
+    if (at == controls_.end()) designOf(w);  // throws
+    return designRectAt(size_t(at - controls_.begin()));
+}
+
+QRect Screen::designRectAt(size_t i) const {
+    const QWidget* w = controls_[i];
+    QRect r = designs_[i].rect;
     if (auto* l = dynamic_cast<const Label*>(w); l && (r.width() == 0 || r.height() == 0)) {
         // An auto-sized label measures its text at the design scale.
         const QSize size = w->size() / scale_;
@@ -332,6 +450,7 @@ void Screen::resizeEvent(QResizeEvent* event) {
 void Screen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     rescale();
+    NameControls();
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {
@@ -339,6 +458,17 @@ void Screen::keyPressEvent(QKeyEvent* event) {
     // the pupil's back; Enter would press whatever button Qt calls default.
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
+        if (event->key() == Qt::Key_Escape || event->isAutoRepeat()) return;
+        QWidget* focus = focusWidget();
+        // A focused button is pressed by Enter as by Space. Enter in an edit box
+        // the screen gave no key meaning to goes on to the next input, as Tab does.
+        if (auto* b = qobject_cast<QPushButton*>(focus); b && b->isEnabled() && !b->isHidden()) {
+            b->click();
+        } else if (auto* e = qobject_cast<QLineEdit*>(focus)) {
+            const bool ownKeys = std::any_of(keyHandlers_.begin(), keyHandlers_.end(),
+                                             [e](const KeyHandler& h) { return h.edit == e; });
+            if (!ownKeys) focusNextPrevChild(true);
+        }
         return;
     }
     QDialog::keyPressEvent(event);
@@ -347,11 +477,168 @@ void Screen::keyPressEvent(QKeyEvent* event) {
 bool Screen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        bool handled = false;
         for (const KeyHandler& h : keyHandlers_) {
-            if (h.edit == watched) h.call(key);
+            if (h.edit == watched) {
+                h.call(key);
+                handled = true;
+            }
         }
+        // Enter in a box with a key meaning of its own is that meaning alone: going
+        // on to the screen, it would also press the button the handler has just
+        // focused ("Перевірка" and "Наступний приклад" at one stroke).
+        if (handled && (key == Qt::Key_Return || key == Qt::Key_Enter)) return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// ---- the keyboard and the screen reader ----
+
+bool IsAnswerInput(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QCheckBox*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w);
+}
+
+void Screen::setJudgingButton(QAbstractButton* button) {
+    if (std::find(judging_.begin(), judging_.end(), button) == judging_.end()) judging_.push_back(button);
+}
+
+QAbstractButton* Screen::returnButton() const { return return_ ? return_ : button(1); }
+
+std::vector<QWidget*> Screen::focusChain() const {
+    std::vector<std::pair<QWidget*, QRect>> reading;
+    std::vector<std::pair<QWidget*, QRect>> judging;
+    QWidget* back = nullptr;
+    const QWidget* returning = returnButton();
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        QWidget* w = controls_[i];
+        if (w == dumpButton_ || !TakesTab(w)) continue;
+        // An auto-sized label has no design size, but no label takes the keyboard.
+        const QRect rect = designs_[i].rect;
+        if (w == returning) back = w;
+        else if (std::find(judging_.begin(), judging_.end(), w) != judging_.end()) judging.push_back({w, rect});
+        else reading.push_back({w, rect});
+    }
+    std::vector<QWidget*> chain = ReadingOrder(std::move(reading));
+    for (QWidget* w : ReadingOrder(std::move(judging))) chain.push_back(w);
+    if (back) chain.push_back(back);
+    return chain;
+}
+
+bool Screen::focusNextPrevChild(bool next) {
+    const std::vector<QWidget*> chain = focusChain();
+    if (chain.empty()) return QDialog::focusNextPrevChild(next);
+    // A popup list or the scroll area may hold the focus: the first Tab then
+    // goes to the first control, the first Shift+Tab to the return button.
+    QWidget* current = focusWidget();
+    if (current && (current->isHidden() || !current->isEnabled())) {
+        // The focused control went away (a button that hides itself): the handler
+        // doing it is about to show what comes next, the next problem's fields or
+        // "Продовження". Left on "Повернення", a stray Space would leave the work.
+        QTimer::singleShot(0, this, [this] {
+            QWidget* now = focusWidget();
+            if (now && now != returnButton() && TakesTab(now)) return;
+            const std::vector<QWidget*> after = focusChain();
+            if (!after.empty()) after.front()->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    const auto at = std::find(chain.begin(), chain.end(), current);
+    QWidget* target;
+    if (at == chain.end()) target = next ? chain.front() : chain.back();
+    else if (next) target = at + 1 == chain.end() ? chain.front() : *(at + 1);
+    else target = at == chain.begin() ? chain.back() : *(at - 1);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (scroll_) revealControl(target);
+    return true;
+}
+
+Label* Screen::labelBeside(const QWidget* w) const {
+    const QRect box = designOf(w).rect;
+    Label* left = nullptr;
+    int leftDistance = 0;
+    Label* above = nullptr;
+    int aboveDistance = 0;
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        auto* l = dynamic_cast<Label*>(controls_[i]);
+        if (!l || l->isHidden() || l->text().trimmed().isEmpty()) continue;
+        const QRect r = designRectAt(i);
+        if (VerticalOverlap(r, box) * 2 >= std::min(r.height(), box.height()) && r.left() < box.left()) {
+            const int d = std::max(0, box.left() - r.right());
+            if (!left || d < leftDistance) left = l, leftDistance = d;
+        } else if (r.bottom() <= box.top() + 4 && box.top() - r.bottom() <= 60 &&
+                   std::min(r.right(), box.right()) > std::max(r.left(), box.left())) {
+            const int d = box.top() - r.bottom();
+            if (!above || d < aboveDistance) above = l, aboveDistance = d;
+        }
+    }
+    return left ? left : above;
+}
+
+QString Screen::SpokenName(QWidget* control) const {
+    if (!IsAnswerInput(control)) return QString();
+    const Label* beside = labelBeside(control);
+    return beside ? beside->text().simplified() : QString();
+}
+
+void Screen::NameControls() {
+    std::vector<std::pair<QWidget*, QString>> named;
+    for (QWidget* w : controls_) {
+        if (w == dumpButton_ || w->isHidden()) continue;
+        const bool input = IsAnswerInput(w);
+        if (!input && !dynamic_cast<Picture*>(w)) continue;
+        QString name = SpokenName(w);
+        // A picture keeps the name it was given when loaded (a mark, a stage).
+        if (name.isEmpty()) name = input ? QStringLiteral("Відповідь") : w->accessibleName();
+        named.push_back({w, name});
+    }
+    // Two inputs named alike would be one to the pupil: the later ones are counted.
+    for (size_t i = 0; i < named.size(); ++i) {
+        if (named[i].second.isEmpty()) continue;
+        int same = 1;
+        for (size_t j = i + 1; j < named.size(); ++j) {
+            if (named[j].second != named[i].second) continue;
+            named[j].second += QStringLiteral(", ") + QString::number(++same);
+        }
+    }
+    for (auto& [w, name] : named)
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+}
+
+void Screen::Announce(const QString& text, const QObject* source) {
+    if (text.isEmpty()) return;
+    if (announcements_.empty()) {
+        QTimer::singleShot(0, this, [this] {
+            QStringList texts;
+            for (const auto& a : announcements_) texts << a.second;
+            announcements_.clear();
+            // Readers say a change of the focused control's description at once,
+            // without the pupil's place moving; the next announcement replaces it.
+            QWidget* focus = focusWidget();
+            if (!focus) focus = this;
+            focus->setAccessibleDescription(texts.join(QStringLiteral(". ")));
+            QAccessibleEvent changed(focus, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+            QAccessibleEvent alert(focus, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        });
+    }
+    for (auto& a : announcements_) {
+        if (source && a.first == source) {
+            a.second = text;
+            return;
+        }
+    }
+    announcements_.push_back({source, text});
+}
+
+void Screen::markAnnounced(QWidget* w) {
+    if (auto* l = dynamic_cast<Label*>(w)) {
+        l->setAnnounced(true);
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e->property("m6Announced").toBool()) return;
+        e->setProperty("m6Announced", true);
+        connect(e, &QLineEdit::textChanged, this, [this, e](const QString& text) { Announce(text, e); });
+    }
 }
 
 // ---- colours and pictures ----
@@ -369,6 +656,12 @@ void Screen::Paint(QWidget* w, const QColor& colour) {
     w->setPalette(palette);
     w->setAutoFillBackground(true);
     w->setProperty(kPaint, colour);
+    if (colour == kResultYellow) {
+        if (auto* l = dynamic_cast<Label*>(w); l && !l->announced()) {
+            l->setAnnounced(true);
+            if (auto* screen = dynamic_cast<Screen*>(l->window())) screen->Announce(l->text(), l);
+        }
+    }
 }
 
 void Screen::Unpaint(QWidget* w) {
@@ -383,7 +676,7 @@ QColor Screen::PaintOf(const QWidget* w) {
 }
 
 void Screen::LoadPicture(Picture* image, const QString& systemName) {
-    const QString full = DataPath(systemName);
+    const QString full = ContentPath(systemName);
     const QFileInfo info(full);
     if (!info.isFile()) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(QDir::toNativeSeparators(full)));

@@ -76,6 +76,31 @@ public:
     double legibleScale() const;
     // Scrolls a tall page so that the control is in view.
     void revealControl(QWidget* w);
+
+    // The controls Tab visits now (shown and enabled), in the order it visits
+    // them: reading order (lines top to bottom, left to right along a line, a
+    // fraction's boxes top to bottom), then the buttons that judge the work,
+    // then the return button. The order follows the design positions at the
+    // moment of the key press, so controls that move or appear need no care.
+    std::vector<QWidget*> focusChain() const;
+    // A button that judges the work ("Перевірка"): Tab reaches it only after
+    // every input, so a stray Space cannot mark an unfinished paper.
+    void setJudgingButton(QAbstractButton* button);
+    // The button Tab reaches last: Button1 ("Повернення") unless the screen says otherwise.
+    void setReturnButton(QAbstractButton* button) { return_ = button; }
+    QAbstractButton* returnButton() const;
+    // Gives every input and every meaningful picture the name a screen reader
+    // says (SpokenName), unique on the screen. Runs when the screen is shown;
+    // a screen calls it again when it shows a new problem.
+    void NameControls();
+    // Tells a screen reader about a text that has just appeared (a verdict, a
+    // new problem) without moving the keyboard focus. Texts announced during one
+    // handler are said together once it is done.
+    // A later text from the same source replaces the one not yet said.
+    void Announce(const QString& text, const QObject* source = nullptr);
+    // Every new text of this label or edit box is announced (a verdict, a
+    // result, a new problem's title). A result label painted yellow is so anyway.
+    void markAnnounced(QWidget* w);
     // The part of the page in view, in page pixels.
     QRect visiblePageRect() const;
 
@@ -138,9 +163,18 @@ protected:
         e->installEventFilter(this);
     }
 
+    // What a screen reader says for an input or a picture; empty leaves the
+    // control unnamed (a picture then counts as decoration). By default an input
+    // is named by the text beside it: the nearest label to its left on its
+    // line, else the one just above it.
+    virtual QString SpokenName(QWidget* control) const;
+    // The nearest label with text to the left of w on its line, or just above it.
+    Label* labelBeside(const QWidget* w) const;
+
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -159,6 +193,7 @@ private:
     };
     Design& designOf(const QWidget* w);
     const Design& designOf(const QWidget* w) const;
+    QRect designRectAt(size_t i) const;
     void applyGeometry(QWidget* w);
     void applyGeometry(QWidget* w, const Design& design);
     void rescale();
@@ -176,7 +211,13 @@ private:
         std::function<void(int)> call;
     };
     std::vector<KeyHandler> keyHandlers_;
+    std::vector<QAbstractButton*> judging_;
+    QAbstractButton* return_ = nullptr;
+    std::vector<std::pair<const QObject*, QString>> announcements_;
 };
+
+// Whether the control is one the pupil answers with: an edit box, a check box, a list or a grid.
+bool IsAnswerInput(const QWidget* w);
 
 // A screen whose work is still to come: its title and a working "Повернення".
 class PlaceholderScreen : public Screen {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/arithmetic.h"
+#include "core/look_alike.h"
 #include "core/noun_form.h"
 #include "core/number_text.h"
 #include "core/random.h"
@@ -90,4 +91,18 @@ TEST(Random, DrawCategoryTruncates) {
     EXPECT_EQ(DrawCategory(29, 10), 2);   // 20 / 10
     EXPECT_EQ(DrawCategory(29, 10), 3);   // 38 / 10
     EXPECT_EQ(DrawCategory(30, 0), 2);    // 29 / 10
+}
+
+TEST(LookAlike, CyrillicLettersDrawnLikeLatinOnesReadAsThem) {
+    // Written as code points, so the two alphabets cannot be mixed up here.
+    const QString cyrillic = QString::fromUtf16(u"\u0430\u0441\u0435\u043E\u0440\u0445\u0443\u0456"
+                                                u"\u0410\u0412\u0421\u0415\u041D\u0406\u041A\u041C\u041E\u0420\u0422\u0425");
+    EXPECT_EQ(LatinLookAlikes(cyrillic), "aceopxyiABCEHIKMOPTX");
+    EXPECT_TRUE(LooksTheSame(QString::fromUtf16(u"-0,6\u0440-12,5m"), "-0,6p-12,5m"));
+    EXPECT_TRUE(LooksTheSame("36,4ab", "36,4ab"));
+    // Lower-case п, м, т, н, к, в and capital У, Я look different from any Latin letter.
+    const QString different = QString::fromUtf16(u"\u043F\u043C\u0442\u043D\u043A\u0432\u0423\u042F");
+    EXPECT_EQ(LatinLookAlikes(different), different);
+    EXPECT_FALSE(LooksTheSame(QString::fromUtf16(u"\u043Cn"), "mn"));
+    EXPECT_FALSE(LooksTheSame("ab", "ba"));
 }

@@ -1,8 +1,17 @@
 #include "games/drill_game.h"
 
+#include "app/error_box.h"
 #include "app/results_log.h"
+#include "core/errors.h"
 
 DrillGame::DrillGame(const QString& caption, QSize page) : Screen(caption, page) {}
+
+void DrillGame::setDrillControls(const DrillControls& controls) {
+    controls_ = controls;
+    setJudgingButton(controls_.check);
+    markAnnounced(controls_.congratulation);
+    markAnnounced(controls_.time);
+}
 
 void DrillGame::resetGame() {
     right_ = 0;
@@ -18,6 +27,7 @@ bool DrillGame::startGame(int level) {
     BeginAttempt(attempt_);
     controls_.next->hide();
     controls_.check->show();
+    Announce(QStringLiteral("Приклад 1 з %1").arg(kProblems));
     return true;
 }
 
@@ -27,6 +37,7 @@ bool DrillGame::advanceProblem() {
     if (!started_ || over_ || acceptingAnswers()) return false;
     controls_.next->hide();
     controls_.check->show();
+    Announce(QStringLiteral("Приклад %1 з %2").arg(right_ + errors_ + 1).arg(kProblems));
     return true;
 }
 
@@ -37,19 +48,25 @@ void DrillGame::scoreAnswer(bool right, const QString& stageSeries) {
     controls_.next->setFocus();
     if (right) ++right_;
     else ++errors_;
-    // The game ends before the stage picture loads: a missing picture must not
-    // keep the tenth answer from its time and log line.
-    if (right_ + errors_ == kProblems) finishGame();
+    const bool last = right_ + errors_ == kProblems;
+    if (last) showFinish();
+    // The pictures come before the log line, and neither stops the handler: a
+    // missing picture must not cost the teacher the line, nor a missing or
+    // locked log the pupil the tenth stage and the mark.
     if (right) {
         // Stage 9 for the first right answer, … 1 for the ninth, the whole picture for the tenth.
         const int stage = kProblems - right_;
-        LoadPicture(controls_.stage, QStringLiteral("vch\\") + stageSeries +
-                                         (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp")));
+        LoadPictureOrReport(controls_.stage, QStringLiteral("vch\\") + stageSeries +
+                                                 (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp")));
+        controls_.stage->setAccessibleName(QStringLiteral("Правильних відповідей: %1 з %2").arg(right_).arg(kProblems));
     }
-    if (over_) LoadPicture(controls_.mark, QStringLiteral("vch\\ocenka%1.bmp").arg(kProblems - errors_));
+    if (last) {
+        LoadPictureOrReport(controls_.mark, QStringLiteral("vch\\ocenka%1.bmp").arg(kProblems - errors_));
+        AppendLine(QStringLiteral("vch\\stat.txt"), attempt_.logLine);
+    }
 }
 
-void DrillGame::finishGame() {
+void DrillGame::showFinish() {
     over_ = true;
     controls_.congratulation->setText(QStringLiteral("Поздоровляю!"));
     controls_.check->hide();
@@ -57,9 +74,16 @@ void DrillGame::finishGame() {
     attempt_.errorCount = errors_;
     FinishAttempt(attempt_);
     const QString seconds = QString::number(attempt_.elapsedSeconds);
-    // The time goes on screen before the log, which may be missing. " c" with a Latin c.
+    // " c" with a Latin c.
     controls_.time->setText(QStringLiteral("Час ") + seconds + QStringLiteral(" c"));
     attempt_.logLine += QString::number(errors_) + QStringLiteral(" час виконання ") + seconds + QStringLiteral(" c ") +
                         QStringLiteral(" рівень ") + QString::number(level_);
-    AppendLine(QStringLiteral("vch\\stat.txt"), attempt_.logLine);
+}
+
+void DrillGame::LoadPictureOrReport(Picture* image, const QString& name) {
+    try {
+        LoadPicture(image, name);
+    } catch (const ToolkitError& error) {
+        ShowErrorBox(error.message());
+    }
 }

@@ -33,7 +33,8 @@ protected:
         Label* congratulation = nullptr;  // "Поздоровляю!"
         Label* time = nullptr;            // "Час " + seconds + " c"
     };
-    void setDrillControls(const DrillControls& controls) { controls_ = controls; }
+    // Also puts "Перевірка" after the answer boxes for Tab and has the end announced.
+    void setDrillControls(const DrillControls& controls);
 
     // FormCreate: no answers yet, "Перевірка" and "Продовження" hidden.
     void resetGame();
@@ -50,7 +51,10 @@ protected:
     void scoreAnswer(bool right, const QString& stageSeries);
 
 private:
-    void finishGame();
+    // A picture that cannot be loaded is reported and the scoring goes on.
+    static void LoadPictureOrReport(Picture* image, const QString& name);
+    // The end of the game on screen and in the attempt: "Поздоровляю!", the time, the log line made.
+    void showFinish();
 
     DrillControls controls_;
     AttemptRecord attempt_;

@@ -119,6 +119,7 @@ TForm34::TForm34() : DrillGame(QStringLiteral("Form34"), QSize(1010, 720)) {
     onClick(button(5), &TForm34::Button5Click);
     onKeyDown(edit(1), &TForm34::Edit1KeyDown);
 
+    markAnnounced(label(3));  // "Правильно" / "Неправильно"
     setDrillControls({button(3), button(2), image(1), image(2), label(7), label(6)});
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "games/finger.h"
+#include "testing/error_recorder.h"
 #include "testing/fake_clock.h"
 #include "testing/random_script.h"
 #include "testing/screen_driver.h"
@@ -167,6 +168,11 @@ TEST(Finger, LessonTwoPlayedToTheEndWithItsLogLine) {
     // Latin c; two blanks before "рівень".
     EXPECT_EQ(game.folder.lines("vch\\stat.txt"),
               QStringList({"дата 08.12.2026 час початку 9:05:03 помилок 1 час виконання 600 c  рівень 2"}));
+    // Byte by byte from the Windows-1251 table (the c is Latin; і b3, ь fc), then CR LF.
+    const QByteArray logLine = QByteArray::fromHex(
+        "e4e0f2e0 20 30382e31322e32303236 20 f7e0f1 20 efeef7e0f2eaf3 20 393a30353a3033 20 efeeece8ebeeea 20 31 20 f7e0f1"
+        " 20 e2e8eaeeede0ededff 20 363030 20 63 20 20 f0b3e2e5edfc 20 32 0d0a");
+    EXPECT_EQ(game.folder.bytes("vch\\stat.txt").toHex(' '), logLine.toHex(' '));
     Click(game.s().button(2));
     game.answer(game.s().problem().answer);
     EXPECT_EQ(game.folder.lines("vch\\stat.txt").size(), 1);
@@ -188,6 +194,37 @@ TEST(Finger, LevelFollowsRightAnswersOnly) {
     EXPECT_EQ(game.s().image(2)->pictureName(), "vch\\ocenka0.bmp");
     EXPECT_EQ(game.folder.lines("vch\\stat.txt"),
               QStringList({"дата 08.12.2026 час початку 9:05:03 помилок 10 час виконання 0 c  рівень 1"}));
+}
+
+// The tenth answer loads its stage picture and the mark before the log is
+// written: neither a missing log nor a missing picture costs the other.
+TEST(Finger, TheLastPicturesAndTheLogLineStandApart) {
+    ErrorRecorder errors;
+    {
+        Game game;
+        game.folder.remove("vch\\stat.txt");
+        SeededRandom seeded(5);
+        Click(game.s().button(4));
+        for (int i = 0; i < 10; ++i) {
+            game.answer(game.s().problem().answer);
+            Click(game.s().button(2));
+        }
+        EXPECT_EQ(game.s().image(1)->pictureName(), "vch\\01.bmp");
+        EXPECT_EQ(game.s().image(2)->pictureName(), "vch\\ocenka10.bmp");
+        EXPECT_EQ(errors.messages(), QStringList{"File not found"});
+    }
+    errors.clear();
+    Game game;
+    game.folder.remove("vch\\01.bmp");
+    game.folder.remove("vch\\ocenka10.bmp");
+    SeededRandom seeded(5);
+    Click(game.s().button(4));
+    for (int i = 0; i < 10; ++i) {
+        game.answer(game.s().problem().answer);
+        Click(game.s().button(2));
+    }
+    EXPECT_EQ(errors.messages().size(), 2);
+    EXPECT_EQ(game.folder.lines("vch\\stat.txt").size(), 1);
 }
 
 TEST(Finger, EveryVchPictureIsRendered) {

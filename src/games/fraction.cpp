@@ -131,6 +131,7 @@ TForm35::TForm35() : DrillGame(QStringLiteral("Form35"), QSize(1010, 720)) {
     onClick(button(3), &TForm35::Button3Click);
     onClick(button(4), &TForm35::Button4Click);
 
+    markAnnounced(label(11));  // "Правильно" / "Неправильно"
     setDrillControls({button(3), button(4), image(6), image(5), label(1), label(12)});
 }
 

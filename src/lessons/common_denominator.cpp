@@ -109,6 +109,7 @@ TForm21::TForm21() : LessonSeries(QStringLiteral("Form21"), QSize(779, 480)) {
     onClick(button(7), &TForm21::Button7Click);
     onClick(button(8), &TForm21::Button8Click);
 
+    markAnnounced(label(8));  // "Правильно" / "Неправильно"
     setSeriesControls({.check = button(7),
                        .next = button(8),
                        .choices = {button(2), button(3), button(4), button(5), button(6)},

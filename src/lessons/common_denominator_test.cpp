@@ -84,7 +84,15 @@ TEST(CommonDenominator, BringingToTwelfthsCountsAnErrorForEveryWrongBox) {
         EXPECT_TRUE(l.s.edit(n)->text().isEmpty());
     }
     for (int n = 8; n <= 12; ++n) EXPECT_TRUE(l.s.label(n)->text().isEmpty());
-    Answer(l.s, {"3", "12", "9", "12"});  // one box wrong
+    // Enter in a box with others still empty goes on to the next box; with every
+    // box filled it checks wherever it is pressed.
+    Type(l.s.edit(1), "3");
+    PressEnter(l.s.edit(1));
+    EXPECT_EQ(l.s.focusWidget(), l.s.edit(2));
+    EXPECT_EQ(l.s.errorCount(), 4);
+    EXPECT_TRUE(l.s.label(8)->text().isEmpty());
+    for (const auto& [box, text] : {std::pair{2, "12"}, {3, "9"}, {4, "12"}}) Type(l.s.edit(box), text);
+    PressEnter(l.s.edit(2));  // one box wrong
     EXPECT_EQ(l.s.errorCount(), 5);
     EXPECT_FALSE(IsRed(l.s.edit(1)));
     EXPECT_TRUE(IsRed(l.s.edit(3)));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/arithmetic.h"
+#include "core/look_alike.h"
 #include "core/number_text.h"
 #include "core/random.h"
 
@@ -196,6 +197,7 @@ TForm23::TForm23() : LessonSeries(QStringLiteral("Form23"), QSize(804, 520)) {
 
     std::vector<QPushButton*> choices;
     for (int n : lessonButtons) choices.push_back(button(n));
+    markAnnounced(label(12));  // "Правильно" / "Неправильно"
     setSeriesControls({.check = button(3),
                        .next = button(4),
                        .choices = choices,
@@ -359,7 +361,8 @@ void TForm23::Button3Click() {
     const std::vector<QLineEdit*> boxes = answerBoxes();
     for (QLineEdit* box : boxes) box->setEnabled(false);
     bool right = boxes[0]->text() == e.whole && boxes[1]->text() == e.num && boxes[2]->text() == e.den;
-    if (level() == 2) right = right && boxes[3]->text() == e.letter;
+    // The letter may come from the Ukrainian layout: Cyrillic а and с read as a and c.
+    if (level() == 2) right = right && LooksTheSame(boxes[3]->text(), e.letter);
     if (right) {
         label(12)->setText(QStringLiteral("Правильно"));
     } else {

@@ -322,6 +322,7 @@ TForm22::TForm22() : LessonSeries(QStringLiteral("Form22"), QSize(830, 479)) {
     onClick(button(11), &TForm22::Button11Click);
     onClick(button(12), &TForm22::Button12Click);
 
+    markAnnounced(label(9));  // "Правильно" / "Неправильно"
     setSeriesControls({.check = button(11),
                        .next = button(12),
                        .choices = {button(2), button(3), button(4), button(5), button(6), button(7), button(8),

@@ -92,7 +92,18 @@ TEST(FractionArithmetic, AdditionOfTwoHalvesAndAFullSeriesWithItsLogLine) {
               "3/6 5/10");
     EXPECT_EQ(l.s.label(6)->text(), "+               =");  // fifteen blanks
     EXPECT_EQ(l.s.image(3)->pictureName(), "kr\\chdr2.bmp");
-    Answer(l.s, {"", "1", "1"});
+    // Enter walks through the boxes, past the whole part rightly left empty, and
+    // checks only in the last one.
+    Type(l.s.edit(2), "1");
+    PressEnter(l.s.edit(1));
+    EXPECT_EQ(l.s.focusWidget(), l.s.edit(2));
+    PressEnter(l.s.edit(2));
+    EXPECT_EQ(l.s.focusWidget(), l.s.edit(3));
+    EXPECT_TRUE(l.s.label(9)->text().isEmpty());
+    PressEnter(l.s.edit(3));  // empty: not yet
+    EXPECT_TRUE(l.s.label(9)->text().isEmpty());
+    Type(l.s.edit(3), "1");
+    PressEnter(l.s.edit(3));
     EXPECT_EQ(l.s.label(9)->text(), "Правильно");
     EXPECT_EQ(l.s.image(5)->pictureName(), "Add\\01(9).bmp");
     EXPECT_FALSE(Shown(l.s.image(4)));

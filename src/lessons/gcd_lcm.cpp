@@ -72,6 +72,7 @@ TForm20::TForm20() : LessonSeries(QStringLiteral("Form20"), QSize(864, 566)) {
     onClick(button(9), &TForm20::Button9Click);
     checkOnEnter(answer);
 
+    markAnnounced(label(3));  // "Правильно" / "Неправильно"
     setSeriesControls({.check = button(8),
                        .next = button(9),
                        .choices = {button(2), button(6), button(3), button(4), button(5)},

@@ -9,6 +9,13 @@
 
 LessonSeries::LessonSeries(const QString& caption, QSize page) : Screen(caption, page) {}
 
+void LessonSeries::setSeriesControls(const SeriesControls& controls) {
+    controls_ = controls;
+    setJudgingButton(controls_.check);
+    markAnnounced(controls_.congratulation);
+    markAnnounced(controls_.time);
+}
+
 QString LessonSeries::logTail() const { return QStringLiteral("  рівень ") + QString::number(level_); }
 
 int LessonSeries::mark() const { return std::max(0, length_ - errors_); }
@@ -26,6 +33,7 @@ bool LessonSeries::startSeries(int level, int length) {
     length_ = std::max(1, length);
     exercise_ = 1;
     controls_.check->show();
+    Announce(QStringLiteral("Вправа 1 з %1").arg(length_));
     return true;
 }
 
@@ -34,6 +42,7 @@ bool LessonSeries::advanceExercise() {
     controls_.next->hide();
     controls_.check->show();
     ++exercise_;
+    Announce(QStringLiteral("Вправа %1 з %2").arg(exercise_).arg(length_));
     return true;
 }
 
@@ -60,6 +69,7 @@ void LessonSeries::loadProgressStage(int rightBefore) {
     const int stage = length_ - 1 - rightBefore;
     const QString name = progressPictureBase() + (stage > 0 ? QStringLiteral("(%1).bmp").arg(stage) : QStringLiteral(".bmp"));
     LoadPicture(controls_.progress, name);
+    controls_.progress->setAccessibleName(QStringLiteral("Правильних вправ: %1 з %2").arg(rightBefore + 1).arg(length_));
 }
 
 void LessonSeries::judgeExercise(bool right, int errors) {
@@ -102,15 +112,30 @@ bool LessonSeries::eventFilter(QObject* watched, QEvent* event) {
         std::find(enterBoxes_.begin(), enterBoxes_.end(), watched) != enterBoxes_.end()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            auto* box = static_cast<QLineEdit*>(watched);
-            if (!key->isAutoRepeat() && controls_.check && !controls_.check->isHidden() && box->isEnabled() &&
-                !box->isHidden() && !box->text().isEmpty()) {
-                controls_.check->click();
-            }
+            if (!key->isAutoRepeat()) enterIn(static_cast<QLineEdit*>(watched));
             return true;
         }
     }
     return Screen::eventFilter(watched, event);
+}
+
+void LessonSeries::enterIn(QLineEdit* box) {
+    if (!controls_.check || controls_.check->isHidden()) return;
+    // The boxes of this exercise, in the order the lesson gave them.
+    std::vector<QLineEdit*> inUse;
+    for (QLineEdit* b : enterBoxes_)
+        if (b->isEnabled() && !b->isHidden()) inUse.push_back(b);
+    const auto at = std::find(inUse.begin(), inUse.end(), box);
+    if (at == inUse.end()) return;
+    const bool allFilled =
+        std::none_of(inUse.begin(), inUse.end(), [](const QLineEdit* b) { return b->text().isEmpty(); });
+    // A box may rightly stay empty (a whole part of nought), so Enter walks on
+    // through the exercise; it checks only where the pupil is done with it.
+    if (allFilled || (at + 1 == inUse.end() && !box->text().isEmpty())) {
+        controls_.check->click();
+    } else if (at + 1 != inUse.end()) {
+        (*(at + 1))->setFocus(Qt::TabFocusReason);
+    }
 }
 
 int LessonSeries::textWidth(const Label* label, const QString& text) const {

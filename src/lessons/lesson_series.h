@@ -39,7 +39,8 @@ protected:
         Label* congratulation = nullptr;  // "Поздоровляю!"
         Label* time = nullptr;            // "Час " + seconds + " c"
     };
-    void setSeriesControls(const SeriesControls& controls) { controls_ = controls; }
+    // Also puts "Перевірка" after the answer boxes for Tab and has the end announced.
+    void setSeriesControls(const SeriesControls& controls);
     const SeriesControls& seriesControls() const { return controls_; }
 
     // The files of the lesson. progressPictureBase: the progress picture's name
@@ -90,9 +91,12 @@ protected:
     // never costs the teacher the log line.
     void judgeExercise(bool right, int errors = 1);
 
-    // Enter in this answer box does what "Перевірка" does, while "Перевірка" is
-    // shown and the box is in use and not empty: an accidental or held-down Enter
-    // never marks an empty box wrong.
+    // Enter in this answer box, while "Перевірка" is shown and the box is in use
+    // (shown and enabled): with every box of the exercise filled, or in the last
+    // one and it is not empty, Enter does what "Перевірка" does; otherwise it moves
+    // to the next box in use. Boxes count in the order they were given here. An
+    // accidental or held-down Enter in an empty box never checks, and an Enter
+    // in an early box never marks the boxes after it.
     void checkOnEnter(QLineEdit* box);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +121,7 @@ protected:
 
 private:
     void loadProgressStage(int rightBefore);
+    void enterIn(QLineEdit* box);
 
     SeriesControls controls_;
     AttemptRecord attempt_;

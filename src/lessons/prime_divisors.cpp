@@ -86,6 +86,7 @@ TForm19::TForm19() : LessonSeries(QStringLiteral("Form19"), QSize(1010, 720)) {
     onClick(button(4), &TForm19::Button4Click);
     for (int n = kFirstAnswerBox; n <= kLastAnswerBox; ++n) checkOnEnter(edit(n));
 
+    markAnnounced(label(2));  // "Правильно" / "Неправильно"
     setSeriesControls({.check = button(3),
                        .next = button(4),
                        .choices = {button(2), button(5), button(6), button(7), button(8)},

@@ -4,6 +4,8 @@
 #include "core/errors.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 
 ProblemSet::ProblemSet(const QString& caption, QSize page, ProblemSetPlan plan)
     : Screen(caption, page), plan_(std::move(plan)) {}
@@ -22,6 +24,10 @@ void ProblemSet::WireFlow() {
     onClick(button(2), &ProblemSet::Button2Click);
     onClick(button(3), &ProblemSet::Button3Click);
     onTimer(timer(1), &ProblemSet::Timer1Timer);
+    setJudgingButton(button(3));
+    // The reader says the new problem's title, the verdict and the time as they come.
+    for (int n : {plan_.titleLabel, plan_.verdictLabel, plan_.timeLabel})
+        if (n > 0) markAnnounced(label(n));
 }
 
 void ProblemSet::FormCreate() {
@@ -64,6 +70,7 @@ void ProblemSet::Button2Click() {
 
     if (plan_.answerCaptionLabel > 0) label(plan_.answerCaptionLabel)->setText(QStringLiteral("Відповідь: "));
     label(plan_.titleLabel)->setText(QStringLiteral("Задача %1").arg(ProblemNo));
+    NameControls();
 }
 
 void ProblemSet::Button3Click() {
@@ -80,8 +87,11 @@ void ProblemSet::Button3Click() {
         ++RightCount;
         label(plan_.verdictLabel)->setText(QStringLiteral("Правильно"));
         if (RightCount < kProblemsPerAttempt) {
-            if (RightCount <= plan_.stillPictures.size())
+            if (RightCount <= plan_.stillPictures.size()) {
                 LoadPictureOrReport(image(plan_.rewardImage), plan_.stillPictures[RightCount - 1]);
+                image(plan_.rewardImage)->setAccessibleName(
+                    QStringLiteral("Правильних відповідей: %1 з %2").arg(RightCount).arg(kProblemsPerAttempt));
+            }
         } else {
             AnimStep = 1;  // five of five: the animation takes over the reward picture
         }
@@ -171,31 +181,49 @@ void ProblemSet::ShowFraction(int line, int gap, int numLabel, int bar, int denL
         }
         i = j > i ? j : i + 1;
     }
-    if (start < 0) {
-        start = int(s.size());
-        length = 4;
-    }
     // Measured at the window's scale, placed on the page.
     const QFontMetricsF metrics(text->font());
+    const QFontMetricsF small(label(numLabel)->font());
     const double scale = pageScale() > 0 ? pageScale() : 1.0;
-    const double before = metrics.horizontalAdvance(s.left(start)) / scale;
-    const double blank = metrics.horizontalAdvance(QString(length, u' ')) / scale;
     const QRect at = designRect(text);
-    const int centre = at.left() + int(before + blank / 2);
-    const int barTop = at.top() + 5;
     Picture* picture = image(bar);
-    const QRect barRect = designRect(picture);
-    setBounds(picture, centre - barRect.width() / 2, barTop, barRect.width(), barRect.height());
+    // The bar's natural width: the design width may have been narrowed for an earlier gap.
+    constexpr int kBarWidth = 41;
+    const int barHeight = designRect(picture).height();
+    // The bar's picture has a ground of its own, so it must not reach a letter of
+    // the line: in a run narrower than the bar the bar is drawn narrower, a pixel
+    // clear of each neighbour; after the text it keeps a blank's width of space.
+    const double blank = metrics.horizontalAdvance(QStringLiteral(" ")) / scale;
+    int barWidth = kBarWidth;
+    double barLeft = 0;
+    if (start >= 0) {
+        const double runLeft = at.left() + metrics.horizontalAdvance(s.left(start)) / scale;
+        const double runWidth = metrics.horizontalAdvance(QString(length, u' ')) / scale;
+        barWidth = std::clamp(int(std::floor(runWidth)) - 2, 1, barWidth);
+        barLeft = std::ceil(runLeft + (runWidth - barWidth) / 2);
+    } else {
+        const double textEnd = at.left() + metrics.horizontalAdvance(s) / scale;
+        const double widest = std::max({double(barWidth), small.horizontalAdvance(num) / scale,
+                                        small.horizontalAdvance(den) / scale});
+        barLeft = std::ceil(textEnd + blank + (widest - barWidth) / 2);
+    }
+    const int left = int(barLeft);
+    const int centre = left + barWidth / 2;
+    const int barTop = at.top() + 5;
+    picture->setFit(Picture::Fit::Stretch);
+    setBounds(picture, left, barTop, barWidth, barHeight);
     LoadPicture(picture, QStringLiteral("kr\\chdr4.bmp"));
     picture->show();
     Label* top = label(numLabel);
     Label* bottom = label(denLabel);
     top->setText(num);
     bottom->setText(den);
-    const QFontMetricsF small(top->font());
+    // Read once, as one number.
+    top->setAccessibleName(num + u'/' + den);
+    bottom->setSilent(true);
     place(top, centre - int(small.horizontalAdvance(num) / scale / 2), barTop - 17);
     place(bottom, centre - int(small.horizontalAdvance(den) / scale / 2), barTop + 12);
-    // The bar's picture has a ground of its own: the digits go over it.
+    // The digits go over the bar's ground.
     top->raise();
     bottom->raise();
 }

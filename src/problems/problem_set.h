@@ -101,7 +101,8 @@ protected:
     // A fraction inside a problem line: the numerator label over the bar picture
     // ("kr\chdr4.bmp") over the denominator label, centred in the gap-th run of
     // blanks of the line (runs of four or more, leading blanks not counted); a
-    // gap past the last run puts the fraction just after the text.
+    // gap past the last run puts the fraction a blank after the text. The bar
+    // never covers a letter of the line: in a narrow run it is drawn narrower.
     void ShowFraction(int line, int gap, int numLabel, int bar, int denLabel, const QString& num, const QString& den);
     // Shows an answer bar picture.
     void ShowBar(int bar, const QString& picture);

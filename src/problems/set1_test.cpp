@@ -347,6 +347,11 @@ TEST(Set1, FaultlessSetLoopsTheAnimationAndLogsTheLine) {
     // The "c" after the seconds is Latin; two blanks stand before "рівень".
     EXPECT_EQ(folder.lines("z1\\stat.txt"),
               QStringList{"дата 08.12.2026 час початку 9:05:03 помилок 0 час виконання 75 c  рівень 1"});
+    // Byte by byte from the Windows-1251 table (the c is Latin; і b3, ь fc), then CR LF.
+    const QByteArray logLine = QByteArray::fromHex(
+        "e4e0f2e0 20 30382e31322e32303236 20 f7e0f1 20 efeef7e0f2eaf3 20 393a30353a3033 20 efeeece8ebeeea 20 30 20 f7e0f1"
+        " 20 e2e8eaeeede0ededff 20 3735 20 63 20 20 f0b3e2e5edfc 20 31 0d0a");
+    EXPECT_EQ(folder.bytes("z1\\stat.txt").toHex(' '), logLine.toHex(' '));
     QStringList shown;
     for (int tick = 0; tick < 11; ++tick) {
         Tick(*s);

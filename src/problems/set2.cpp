@@ -214,6 +214,9 @@ void TForm25::Boat() {
     d1 *= DrawFreshPrime(39, 10, true);
     d2 *= DrawFreshPrime(49, 20, false);
     int64_t m1 = 0, m2 = 0, whole = 0, num = 0;
+    Mixed speed;
+    // A whole speed would have to be typed as "w 1/1", which no pupil writes: such
+    // a draw is made again, as set 4 does with its bananas.
     do {
         m1 = 1 + Random(int(d1 - 3));
         m2 = 1 + Random(3);
@@ -224,8 +227,8 @@ void TForm25::Boat() {
         } else {
             num = m1 * d2 - 2 * m2 * d1;
         }
-    } while (num <= 0);
-    const Mixed speed = SplitWhileGreater(Reduce({num, d1 * d2}));
+        if (num > 0) speed = SplitWhileGreater(Reduce({num, d1 * d2}));
+    } while (num <= 0 || speed.num == speed.den);
     whole_ = whole + speed.whole;
     num_ = speed.num;
     den_ = speed.den;

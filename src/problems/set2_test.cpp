@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "problems/problem_set_testing.h"
 #include "problems/set2.h"
 #include "testing/fake_clock.h"
+#include "testing/problem_set_testing.h"
 #include "testing/random_script.h"
 
 using namespace settest;
@@ -45,6 +45,7 @@ Answer Solve(const TForm25& s) {
             const auto n = Numbers(l5);  // S, C
             total = Q(n.at(0)) + Frac(s, 20, 21) - Q(2) * (Q(n.at(1)) + Frac(s, 22, 23));
         }
+        EXPECT_NE(total.d, 1) << "a whole number asked as a mixed one";
         const MixedText m = Split(total);
         const QString whole = m.whole == 0 ? QString() : T(m.whole);
         a.edits = {{1, T(m.num)}, {3, whole}, {2, T(m.den)}};
@@ -118,6 +119,24 @@ TEST(Set2, ANoughtWholePartIsLeftEmpty) {
                       QStringList({"", "59", "70"}));
         }
     }
+}
+
+TEST(Set2, AWholeBoatSpeedIsDrawnAgain) {
+    TempDataFolder folder;
+    // kind 5; S = 15, C = 2; d1 = 5·2, d2 = 5·3. m1 = 4, m2 = 3 would make the speed
+    // 15 4/10 − 2·(2 3/15) = 11, to be typed "10 1/1": m1 and m2 are drawn again, 1 and 1.
+    ScriptedRandom random({40, 0, 0, 20, 0, 0, 3, 2, 0, 0});
+    auto s = CreateScreen<TForm25>();
+    Click(s->button(2));
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_EQ(QStringList({s->label(20)->text(), s->label(21)->text(), s->label(22)->text(), s->label(23)->text()}),
+              QStringList({"1", "10", "1", "15"}));
+    // 15 1/10 − 2·(2 1/15) = 10 29/30
+    Type(s->edit(3), "10");
+    Type(s->edit(1), "29");
+    Type(s->edit(2), "30");
+    Click(s->button(3));
+    EXPECT_EQ(s->label(8)->text(), "Правильно");
 }
 
 TEST(Set2, OracleAgreesWithMarkingOverSeededAttempts) {

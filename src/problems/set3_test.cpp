@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "problems/problem_set_testing.h"
 #include "problems/set3.h"
 #include "testing/fake_clock.h"
+#include "testing/problem_set_testing.h"
 #include "testing/random_script.h"
 
 using namespace settest;

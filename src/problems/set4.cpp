@@ -5,6 +5,15 @@
 
 namespace {
 QString N(int64_t n) { return QString::number(n); }
+
+// A value a pupil can type as a mixed number: above 0 and not whole, since a whole
+// number would have to be written with the fraction 1/1. Other draws are made again.
+bool TypableMixed(Fraction value) {
+    const Fraction reduced = Reduce(value);
+    if (reduced.num <= 0) return false;
+    const Mixed m = SplitWhileGreater(reduced);
+    return m.num != m.den;
+}
 }  // namespace
 
 TForm27::TForm27()
@@ -108,7 +117,6 @@ void TForm27::Car() {
 // A mixed mass times a mixed price.
 void TForm27::Bananas() {
     int64_t A = 0, B = 0, m1 = 0, m2 = 0, d1 = 0, d2 = 0;
-    Mixed cost;
     do {
         // Each round draws its four primes afresh, so a retry cannot run out of them.
         PrimeUsed.fill(false);
@@ -118,8 +126,7 @@ void TForm27::Bananas() {
         m2 = DrawFreshPrime(39, 10, true);
         d1 = DrawFreshPrime(39, 50, true);
         d2 = DrawFreshPrime(39, 50, true);
-        cost = SplitWhileGreater(Reduce({(A * d1 + m1) * (B * d2 + m2), d1 * d2}));
-    } while (cost.num == cost.den);
+    } while (!TypableMixed({(A * d1 + m1) * (B * d2 + m2), d1 * d2}));
     label(2)->setText(QStringLiteral("                          Скільки коштують ") + N(A) +
                       QStringLiteral("         кг бананів, ") + QStringLiteral("якщо ціна 1 кг бананів становить ") +
                       N(B) + QStringLiteral("        грн?"));
@@ -164,7 +171,7 @@ void TForm27::TwoShips() {
         if (q < td) q += td;
         tn = q;
         distance = {speed.num * tn, speed.den * td};
-    } while (Reduce(distance).num <= 0);
+    } while (!TypableMixed(distance));
     int64_t timeWhole = 0;
     while (tn > td) {
         tn -= td;
@@ -197,7 +204,7 @@ void TForm27::Rectangle() {
         m2 = 1 + Random(int(d2 - 3));
         const Fraction width = Reduce({(A * d1 + m1) * d2 - (B * d2 + m2) * d1, d1 * d2});
         area = {(A * d1 + m1) * width.num, width.den * d1};
-    } while (Reduce(area).num <= 0);
+    } while (!TypableMixed(area));
     label(2)->setText(QStringLiteral("Довжина прямокутника дорівнює ") + N(A) + QStringLiteral("         дм, що на ") + N(B) +
                       QStringLiteral("          дм більше за ширину. Обчисліть"));
     label(3)->setText(QStringLiteral("площу прямокутника."));
@@ -219,7 +226,7 @@ void TForm27::RectangleTimes() {
         m1 = 1 + Random(int(d1 - 3));
         const Fraction other = Reduce({(A * d1 + m1) * (d2 + 1), d1 * d2});
         area = {(A * d1 + m1) * other.num, other.den * d1};
-    } while (Reduce(area).num <= 0);
+    } while (!TypableMixed(area));
     label(2)->setText(QStringLiteral("Сторона прямокутника дорівнює ") + N(A) + QStringLiteral("         дм, інша в ") + N(B) +
                       QStringLiteral("          дм більше за неї. Обчисліть"));
     label(3)->setText(QStringLiteral("площу прямокутника."));

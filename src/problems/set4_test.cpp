@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "problems/problem_set_testing.h"
 #include "problems/set4.h"
 #include "testing/fake_clock.h"
+#include "testing/problem_set_testing.h"
 #include "testing/random_script.h"
 
 using namespace settest;
@@ -38,6 +38,7 @@ Answer Solve(const TForm27& s) {
         const Q side = Q(n2.at(0)) + Frac(s, 6, 7);
         value = side * side * (Q(n2.at(1)) + Frac(s, 20, 21));
     }
+    EXPECT_NE(value.d, 1) << "kind " << a.kind << ": a whole number asked as a mixed one";
     const MixedText m = Split(value);
     a.edits = {{1, T(m.whole)}, {2, T(m.num)}, {3, T(m.den)}};
     a.shown = {{8, T(m.whole)}, {12, T(m.num)}, {13, T(m.den)}};
@@ -76,6 +77,7 @@ TEST(Set4, TwoShipsTimeIsChosenToCancel) {
     EXPECT_EQ(s->label(3)->text(),
               "40        км/год, а швидкість катера - 25        км/год. Якою буде відстань між ними через 1");
     EXPECT_EQ(QStringList({s->label(18)->text(), s->label(19)->text()}), QStringList({"5", "6"}));
+    ExpectBarsClearOfText(*s);  // the time's fraction stands after "через 1", not over its 1
     // 223/15 · 11/6 = 2453/90 = 27 23/90; the whole part is always typed.
     Type(s->edit(1), "27");
     Type(s->edit(2), "23");

@@ -170,7 +170,9 @@ void TForm28::DecimalAgainstPercent() {
 // A part of the trees, and a part of that part.
 void TForm28::ChestnutsAndOaks() {
     const int64_t p1 = DrawFreshPrime(39, 10, true);
-    const int64_t q = DrawFreshPrime(29, 30, true);
+    // q may equal p1 (denominators 25 and 49); only c must differ from both.
+    const int64_t q = DrawPrime(29, 30);
+    MarkPrime(int(q));
     const int64_t c = DrawFreshPrime(29, 10, false);
     const int64_t r = DrawPrime(29, 50);
     const int64_t h = DrawPrime(29, 10);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "problems/problem_set_testing.h"
+#include <numeric>
+#include <set>
+
 #include "problems/set5.h"
 #include "testing/fake_clock.h"
+#include "testing/problem_set_testing.h"
 #include "testing/random_script.h"
 
 using namespace settest;
@@ -38,6 +41,8 @@ Answer Solve(const TForm28& s) {
         EXPECT_TRUE(Q(0) < value);
     } else if (l2.contains("Каштани")) {
         a.kind = 7;
+        // c is drawn apart from p1 and q, so the first fraction stands reduced.
+        EXPECT_EQ(std::gcd(Num(s, 6), Num(s, 7)), 1) << "c/(p1·q) = " << Num(s, 6) << "/" << Num(s, 7);
         const Q oaks = part * Frac(s, 12, 13);
         a.edits = {{2, T(oaks.n)}, {3, T(oaks.d)}};
         a.shown = {{10, T(oaks.n)}, {11, T(oaks.d)}};
@@ -93,5 +98,11 @@ TEST(Set5, AWholeDifferenceIsWrittenWithoutAComma) {
 TEST(Set5, OracleAgreesWithMarkingOverSeededAttempts) {
     TempDataFolder folder;
     SeededRandom random(20265);
-    RunOracle<TForm28>(700, 7, "z5", 8, 5, [](const TForm28& s) { return Solve(s); });
+    std::set<int64_t> chestnutParts;  // p1·q
+    RunOracle<TForm28>(700, 7, "z5", 8, 5, [&](const TForm28& s) {
+        if (s.currentKind() == 7) chestnutParts.insert(Num(s, 7));
+        return Solve(s);
+    });
+    // q is drawn whatever p1 is, so p1 = q comes too: 5·5 and 7·7.
+    EXPECT_TRUE(chestnutParts.count(25) && chestnutParts.count(49));
 }

@@ -4,7 +4,9 @@
 #include <array>
 
 #include "app/data_folder.h"
+#include "app/error_box.h"
 #include "core/arithmetic.h"
+#include "core/errors.h"
 #include "core/noun_form.h"
 #include "core/number_text.h"
 #include "core/random.h"
@@ -155,8 +157,6 @@ void TForm29::BankProfit() {
     const int64_t X = 100 * e;
     const int64_t july = e * y;
     const int64_t august = july * n / d;
-    // The three numbers of the draw are kept for the teacher.
-    RewriteTextLines(DataPath(QStringLiteral("otlz6.txt")), {N(d), N(index), N(y)});
     right_ = N(X + july + august);
     label(2)->setText(QStringLiteral("Банк \"Ламаний гріш\" отримав у червні ") + N(X) + QStringLiteral(" сольдо прибутку, ") +
                       QStringLiteral("у липні - ") + QStringLiteral("0,") + N(y) + QStringLiteral(" від прибутку"));
@@ -164,6 +164,14 @@ void TForm29::BankProfit() {
                       QStringLiteral("сольдо становив прибуток банку"));
     label(4)->setText(QStringLiteral("за три літніх місяця?"));
     ShowFraction(3, 0, 13, 4, 14, N(n), N(d));
+    OpenField(edit(1));
+    // The three numbers of the draw are kept for the teacher, once the problem
+    // stands: a file that cannot be written is reported and the pupil goes on.
+    try {
+        RewriteTextLines(DataPath(QStringLiteral("otlz6.txt")), {N(d), N(index), N(y)});
+    } catch (const ToolkitError& error) {
+        ShowErrorBox(error.message());
+    }
 }
 
 // Carrots and potatoes as per cents of the cabbage: the cabbage.

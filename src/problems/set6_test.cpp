@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "problems/problem_set_testing.h"
 #include "problems/set6.h"
-#include "testing/fake_clock.h"
 #include "testing/error_recorder.h"
+#include "testing/fake_clock.h"
+#include "testing/problem_set_testing.h"
 #include "testing/random_script.h"
 
 #include <QDir>
@@ -88,18 +88,26 @@ TEST(Set6, SweetsRetryFreesBothPrimesSoTheDrawEnds) {
     EXPECT_EQ(s->label(11)->text(), "Правильно");
 }
 
-TEST(Set6, AFailedWriteOfTheBankDrawEndsTheDraw) {
+TEST(Set6, ABankDrawThatCannotBeKeptIsStillShownAndCanBeAnsweredRight) {
     TempDataFolder folder;
     QDir(folder.path()).mkdir("otlz6.txt");  // a folder in the file's place cannot be written
+    // kind 2; d = 11 (place 5), n = 12, y = 55, June 200: 200 + 110 + 120.
     ScriptedRandom random({10, 0, 0, 0, 0});
     auto s = CreateScreen<TForm29>();
     ErrorRecorder errors;
     Click(s->button(2));
     EXPECT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(s->label(2)->text(), "");
-    // The problem still counts, and can be checked (as wrong): the set can go on.
+    // The problem stands whole before the write is tried.
+    EXPECT_EQ(s->label(1)->text(), "Задача 1");
+    EXPECT_EQ(s->label(5)->text(), "Відповідь: ");
+    EXPECT_EQ(s->label(2)->text(),
+              "Банк \"Ламаний гріш\" отримав у червні 200 сольдо прибутку, у липні - 0,55 від прибутку");
+    EXPECT_EQ(QStringList({s->label(13)->text(), s->label(14)->text()}), QStringList({"12", "11"}));
+    EXPECT_TRUE(Shown(s->edit(1)) && s->edit(1)->isEnabled());
+    Type(s->edit(1), "430");
     Click(s->button(3));
-    EXPECT_EQ(s->label(11)->text(), "Неправильно");
+    EXPECT_EQ(s->label(11)->text(), "Правильно");
+    EXPECT_EQ(s->errorCount(), 0);
     EXPECT_TRUE(Shown(s->button(2)));
 }
 

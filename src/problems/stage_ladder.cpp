@@ -31,6 +31,7 @@ void StageLadder::Button2Click() {
     problemOpen_ = true;
     Generate(Stage);
     label(plan().titleLabel)->setText(QStringLiteral("Задача %1").arg(ProblemNo + 1));
+    NameControls();
 }
 
 void StageLadder::Button3Click() {
@@ -45,8 +46,11 @@ void StageLadder::Button3Click() {
     if (AnswerIsRight()) {
         ++RightCount;
         label(plan().verdictLabel)->setText(QStringLiteral("Правильно"));
-        if (Stage < ladder_.stagePictures.size())
+        if (Stage < ladder_.stagePictures.size()) {
             LoadPictureOrReport(image(ladder_.stageImage), ladder_.stagePictures[Stage]);
+            image(ladder_.stageImage)->setAccessibleName(
+                QStringLiteral("Пройдено етапів: %1 з %2").arg(Stage + 1).arg(ladder_.checks));
+        }
         ++Stage;
         if (Stage == ladder_.checks) AnimStep = 1;  // every check right: the reward loops
     } else {

@@ -112,8 +112,13 @@ bool ParseLogLine(const QString& line, const QString& folder, LoggedAttempt& a, 
                                         QStringLiteral("множення"), QStringLiteral("ділення")};
         const QString* word = nullptr;
         if (c.literal(u" урок ") && c.number(number) && c.literal(u" ")) {
-            for (const QString& w : words)
-                if (c.literal(w)) word = &w;
+            // One word and no more: "додаваннявіднімання" is no lesson's name.
+            for (const QString& w : words) {
+                if (c.literal(w)) {
+                    word = &w;
+                    break;
+                }
+            }
         }
         if (!word || !(c.atEnd() || (c.literal(u" ") && c.atEnd()))) {
             reason = QStringLiteral("незрозумілий кінець рядка");

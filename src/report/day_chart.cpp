@@ -91,6 +91,16 @@ DayChart::DayChart(QWidget* parent) : QWidget(parent) {
 void DayChart::setSeries(std::vector<ChartSeries> series, const QString& title) {
     series_ = std::move(series);
     title_ = title;
+    // What the chart shows, as text for a screen reader: each module's days and means.
+    QStringList spoken{title_};
+    for (const ChartSeries& s : series_) {
+        QStringList points;
+        for (const auto& [day, mean] : s.days)
+            points << day.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" — ") + QString::number(mean, 'g', 3);
+        spoken << s.module + QStringLiteral(": ") + points.join(QStringLiteral("; "));
+    }
+    if (series_.empty()) spoken << QStringLiteral("немає спроб");
+    setAccessibleDescription(spoken.join(QStringLiteral(". ")));
     update();
 }
 

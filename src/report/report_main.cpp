@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QStyleFactory>
 
-#include "app/data_location.h"
+#include "core/pupil_data_folder.h"
 #include "report/report_window.h"
 
 // matematyka6-report [FOLDER…]: a data folder, or a class folder of data folders.

@@ -75,6 +75,9 @@ TEST(Report, ReadsEveryLineShapeTheProgramWrites) {
     EXPECT_FALSE(ParseLogLine(kMaugli, "z1", m, why));
     EXPECT_FALSE(ParseLogLine(test1, "deli", m, why));
     EXPECT_FALSE(ParseLogLine("дата 31.02.2026 час початку 10:00:00 помилок 3 час виконання 3 c  рівень 2", "deli", m, why));
+    // A lesson's name with another glued to it is not read as the second lesson.
+    const QString glued = "дата 10.12.2026 час початку 11:00:00 помилок 0 час виконання 200 c  урок 3 додаваннявіднімання";
+    EXPECT_FALSE(ParseLogLine(glued, "Add", m, why)) << m.part.toStdString();
 }
 
 TEST(Report, AClassFolderGivesRowsPerPupilAndListsWhatItCannotRead) {
@@ -146,4 +149,20 @@ TEST(Report, TheWindowFiltersByPupilModuleAndDates) {
     window.fromDate()->setDate(QDate(2026, 12, 11));
     EXPECT_EQ(window.table()->rowCount(), 0);
     EXPECT_TRUE(window.documentHtml().contains("Задачі 5"));
+}
+
+TEST(Report, AScreenReaderFindsNamedFiltersTablesAndAChartToldInWords) {
+    TempDataFolder cls(TempDataFolder::Empty);
+    writeLog(cls, "A/z5/stat.txt", {kSet});
+    writeLog(cls, "B/z5/stat.txt", {kSet, kSet});
+    ReportWindow window;
+    window.openFolders({cls.path()});
+    for (QWidget* w : std::initializer_list<QWidget*>{window.pupilChoice(), window.moduleChoice(), window.fromDate(),
+                                                      window.toDate(), window.summary(), window.unread(), window.chart()})
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
+    // The chart's text alternative: the module, the day and its mean of errors (2 in every attempt).
+    const QString told = window.chart()->accessibleDescription();
+    EXPECT_TRUE(told.contains("10.12.2026 — 2")) << told.toStdString();
+    window.pupilChoice()->setCurrentIndex(window.pupilChoice()->findText("A"));
+    EXPECT_TRUE(window.chart()->accessibleDescription().contains("A")) << window.chart()->accessibleDescription().toStdString();
 }

@@ -4,7 +4,8 @@
 #include <QFont>
 #include <gtest/gtest.h>
 
-#include "app/screens.h"
+#include "app/house_style.h"
+#include "program/screens.h"
 #include "testing/error_recorder.h"
 
 int main(int argc, char** argv) {

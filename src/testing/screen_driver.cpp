@@ -1,5 +1,13 @@
 #include "testing/screen_driver.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
+void PressEnter(QWidget* box) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+}
+
 void Choose(QComboBox* combo, int index) {
     if (!combo->isEnabled()) return;
     combo->setCurrentIndex(index);

@@ -7,7 +7,7 @@
 
 #include "app/error_box.h"
 #include "app/screen.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "testing/temp_data_folder.h"
 
 // Makes one screen the way start-up does: constructor, then FormCreate under the guard.
@@ -21,6 +21,8 @@ std::unique_ptr<T> CreateScreen() {
 // A pupil's hands.
 inline void Type(QLineEdit* edit, const QString& text) { edit->setText(text); }
 inline void Click(QAbstractButton* button) { button->click(); }
+// The Enter key pressed in a box.
+void PressEnter(QWidget* box);
 // Picks an entry as the pupil would from the drop-down list.
 void Choose(QComboBox* combo, int index);
 bool IsRed(const QWidget* w);

@@ -1,6 +1,7 @@
 #include "works/independent_work.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <cmath>
 
 #include "app/data_folder.h"
@@ -23,6 +24,12 @@ void IndependentWork::ResetWork() {
     currentTask_ = 1;
     answered_ = 0;
     right_ = 0;
+    // Tab reaches "Перевірка" after the answer fields and "Завершення", which
+    // ends the work and leaves it, last.
+    setJudgingButton(checkButton());
+    setReturnButton(finishButton());
+    // Edit1 is every work's verdict field: "Правильно", "Неправильно", the closing count.
+    markAnnounced(edit(1));
 }
 
 void IndependentWork::ToggleTask(int k, bool ticked) {
@@ -62,7 +69,7 @@ void IndependentWork::FindRange() {
 
 QStringList IndependentWork::ReadTaskLines(int count, std::initializer_list<int> answerLines) const {
     const QString name = taskFileName(currentTask_);
-    QStringList lines = ReadTextLines(DataPath(name));
+    QStringList lines = ReadTextLines(ContentPath(name));
     while (lines.size() < count) lines << QString();
     if (lines.size() > count) lines.erase(lines.begin() + count, lines.end());
     for (int line : answerLines) {
@@ -74,6 +81,25 @@ QStringList IndependentWork::ReadTaskLines(int count, std::initializer_list<int>
         }
     }
     return lines;
+}
+
+QString IndependentWork::SpokenName(QWidget* control) const {
+    if (qobject_cast<QCheckBox*>(control)) {
+        const QString& name = control->objectName();
+        qsizetype start = name.size();
+        while (start > 0 && name[start - 1].isDigit()) --start;
+        return QStringLiteral("Завдання %1: вибрати").arg(QStringView(name).mid(start));
+    }
+    auto* field = qobject_cast<QLineEdit*>(control);
+    if (!field) return Screen::SpokenName(control);
+    if (field->isReadOnly()) return QStringLiteral("Перевірка відповіді");
+    std::vector<QWidget*> fields;
+    for (QWidget* w : focusChain())
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->isReadOnly()) fields.push_back(w);
+    QString name = QStringLiteral("Завдання %1, відповідь").arg(currentTask_);
+    const auto at = std::find(fields.begin(), fields.end(), control);
+    if (fields.size() > 1 && at != fields.end()) name += QStringLiteral(" %1").arg(at - fields.begin() + 1);
+    return name;
 }
 
 void IndependentWork::ShowClosingCount(QLineEdit* verdict) {

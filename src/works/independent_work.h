@@ -65,6 +65,10 @@ protected:
     // "Відповідей-… Правильних-…" in the verdict field, moved and widened to hold it.
     void ShowClosingCount(QLineEdit* verdict);
 
+    // Answer fields are named by the task on screen ("Завдання 5, відповідь"),
+    // the verdict field by what it shows, a task's check box by its task.
+    QString SpokenName(QWidget* control) const override;
+
     int variant_ = 0;
     std::array<int, 19> taskFlags_{};  // 1..18; flag k is k while box k is ticked
     int firstTask_ = 0;

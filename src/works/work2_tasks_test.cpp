@@ -49,23 +49,24 @@ const std::map<QString, std::function<Answers(const N&)>> kSolutions = {
     {"t3v3", [](const N& n) { return Answers{n[1] * n[0] / c100, n[2] * c100 / n[0]}; }},
     {"t3v4", [](const N& n) { return Answers{n[1] * n[0] / c100, n[2] * c100 / n[0]}; }},
     {"t4v1", [](const N& n) { return Answers{n[0] * n[1] / c100}; }},
-    {"t4v2", [](const N& n) { return Answers{n[0] * (c100 - n[1]) / c100}; }},
-    {"t4v3", [](const N& n) { return Answers{n[0] * c100 / n[1]}; }},
-    {"t4v4", [](const N& n) { return Answers{n[1] * c100 / n[0]}; }},
-    {"t5v1", [](const N& n) { return Answers{n[0] * n[2] / 100000}; }},  // cm on the map, km on the ground
-    {"t5v2", [](const N& n) { return Answers{n[0] * 100000 / n[2]}; }},
-    {"t5v3", [](const N& n) { return Answers{n[2] * n[1] / c100}; }},  // cm on the plan, m in the garden
-    {"t5v4", [](const N& n) { return Answers{n[0] * 100000 / n[1]}; }},
+    {"t4v2", [](const N& n) { return Answers{n[0] * n[1] / c100}; }},  // how much was taken off
+    {"t4v3", [](const N& n) { return Answers{n[0] * n[1] / c100}; }},
+    {"t4v4", [](const N& n) { return Answers{n[0] * n[1] / c100}; }},
+    // 1 : m, then a distance: cm on the map, km on the ground (m in the garden)
+    {"t5v1", [](const N& n) { return Answers{n[2] * n[1] / 100000}; }},
+    {"t5v2", [](const N& n) { return Answers{n[0] * 100000 / n[2]}; }},  // km, then 1 : m; cm on the map
+    {"t5v3", [](const N& n) { return Answers{n[2] * n[1] / c100}; }},
+    {"t5v4", [](const N& n) { return Answers{n[2] * n[1] / 100000}; }},
     {"t6v1", [](const N& n) { return Answers{n[1] / n[0] * n[2]}; }},
     {"t6v2", [](const N& n) { return Answers{n[1] / n[0] * n[2]}; }},
     {"t6v3", [](const N& n) { return Answers{n[1] / n[0] * n[2]}; }},
     {"t6v4", [](const N& n) { return Answers{n[1] / n[0] * n[2]}; }},
-    {"t7v1", [](const N& n) { return Answers{n[1] * n[0] * n[0]}; }},  // pi r r
-    {"t7v2", [](const N& n) { return Answers{n[1] * n[0]}; }},         // pi d
+    {"t7v1", [](const N& n) { return Answers{ExactNumber(2) * n[1] * n[0]}; }},  // 2 pi r
+    {"t7v2", [](const N& n) { return Answers{n[1] * n[0]}; }},                   // pi d
     {"t7v3", [](const N& n) { return Answers{ExactNumber(2) * n[1] * n[0]}; }},
     {"t7v4", [](const N& n) { return Answers{n[0] / n[1]}; }},
     {"t8v1", [](const N& n) { return Answers{n[0] * n[3] / (n[1] + n[2] + n[3])}; }},
-    {"t8v2", [](const N& n) { return Answers{(n[1] - n[0]) * c100 / n[0]}; }},
+    {"t8v2", [](const N& n) { return Answers{n[1] * c100 / (n[0] + n[1])}; }},  // the second share in per cent
     {"t8v3", [](const N& n) { return Answers{n[2] * n[0] / (n[0] + n[1])}; }},
     {"t8v4", [](const N& n) { return Answers{n[2] * n[1] / (n[0] + n[1])}; }},
     {"t9v1", [](const N& n) { return Answers{n[1] * c100 / n[0]}; }},
@@ -76,7 +77,7 @@ const std::map<QString, std::function<Answers(const N&)>> kSolutions = {
     {"t10v2", [](const N& n) { return Answers{n[0] * n[1] / n[2]}; }},
     {"t10v3", [](const N& n) { return Answers{n[0] * n[1] / n[2]}; }},
     {"t10v4", [](const N& n) { return Answers{n[0] * n[1] / n[2]}; }},
-    {"t11v1", [](const N& n) { return Answers{Abs(n[0]) + Abs(n[1])}; }},
+    {"t11v1", [](const N& n) { return Answers{n[0] - Abs(n[1])}; }},
     {"t11v2", [](const N& n) { return Answers{n[0] - n[1]}; }},
     {"t11v3", [](const N& n) { return Answers{n[0] * n[1] + n[2]}; }},
     {"t11v4", [](const N& n) { return Answers{n[0] / n[1] + n[2]}; }},
@@ -90,12 +91,12 @@ const std::map<QString, std::function<Answers(const N&)>> kSolutions = {
     {"t13v4", [](const N& n) { return Answers{n[0] * (c100 - n[1]) / c100}; }},
     {"t14v1", [](const N& n) { return Answers{n[1] - n[0]}; }},
     {"t14v2", [](const N& n) { return Answers{n[1] - n[0]}; }},
-    {"t14v3", [](const N& n) { return Answers{-(n[0] + n[1])}; }},
+    {"t14v3", [](const N& n) { return Answers{n[1] - n[0]}; }},
     {"t14v4", [](const N& n) { return Answers{n[0] + n[1]}; }},
     {"t15v1", [](const N& n) { return Answers{n[2] * c100 / (c100 - n[0] - n[1])}; }},
     {"t15v2", [](const N& n) { return Answers{n[0] * (n[2] - n[1]) / c100}; }},
     {"t15v3", [](const N& n) { return Answers{n[0] * (c100 - n[1] - n[2]) / c100}; }},
-    {"t15v4", [](const N& n) { return Answers{n[0] * n[1] / n[2] - n[1]}; }},  // salt stays, the mass grows
+    {"t15v4", [](const N& n) { return Answers{n[0] * (c100 - n[1] - n[2]) / c100}; }},
 };
 
 int taskOf(const QString& name) { return name.mid(4).section(u'v', 0, 0).toInt(); }
@@ -125,10 +126,11 @@ TEST(Work2Tasks, SixtyFilesInTheirLayoutsWithAnswersThatFollowFromTheirNumbers) 
         ASSERT_EQ(f.lines.size(), layout.lines);
         const QStringList text = f.lines.mid(0, layout.text);
         for (const QString& line : f.lines) EXPECT_FALSE(line.trimmed().isEmpty());
+        ExpectLargeNumbersGrouped(text);
         const Answers given = TypedAnswers(f.lines, layout.answers, text);
         const QString key = f.name.mid(3).chopped(4);
         ASSERT_TRUE(kSolutions.count(key));
-        EXPECT_EQ(given, kSolutions.at(key)(NumbersIn(text)));
+        EXPECT_EQ(given, kSolutions.at(key)(NumbersIn(WithDigitGroupsJoined(text))));
     }
 }
 
@@ -151,6 +153,40 @@ TEST(Work2Tasks, TextsKeepClearOfTheControls) {
                 const double right = r.left() + QFontMetricsF(s->label(n)->font()).horizontalAdvance(s->label(n)->text());
                 EXPECT_LT(right, s->designRect(s->checkBox(1)).left() - 4) << s->label(n)->text().toStdString();
                 EXPECT_LT(r.bottom(), s->designRect(s->label(8)).top());
+            }
+            Click(s->button(7));
+            Click(s->button(6));
+        }
+    }
+}
+
+// A typed "12 учнів" is marked wrong. Where no unit stands after the field the
+// pupil is told so, the same way in every variant: the text ends with the one
+// instruction. Where the screen shows a unit, the text carries no such instruction.
+TEST(Work2Tasks, WhereNoUnitFollowsTheFieldTheTextEndsWithTheNumberOnlyInstruction) {
+    const QString instruction = QStringLiteral("Запишіть лише число.");
+    TempDataFolder folder;
+    for (int v = 1; v <= 4; ++v) {
+        auto s = CreateScreen<TForm16>();
+        Click(s->button(v));
+        Click(s->checkBox(1));
+        Click(s->checkBox(15));
+        Click(s->button(8));
+        for (int task = 1; task <= 15; ++task) {
+            SCOPED_TRACE(QStringLiteral("t%1v%2").arg(task).arg(v).toStdString());
+            ASSERT_EQ(s->currentTask(), task);
+            QStringList shown;
+            for (int n = 4; n <= 7; ++n) {
+                if (!s->label(n)->text().isEmpty()) shown << s->label(n)->text();
+            }
+            ASSERT_FALSE(shown.isEmpty());
+            const bool unit = Shown(s->label(10)) && !s->label(10)->text().isEmpty();
+            const QString all = shown.join(u' ');
+            if (unit) {
+                EXPECT_FALSE(all.contains(QStringLiteral("Запишіть лише"))) << all.toStdString();
+            } else {
+                EXPECT_TRUE(shown.last().endsWith(instruction)) << shown.last().toStdString();
+                EXPECT_EQ(all.count(QStringLiteral("Запишіть лише")), 1) << all.toStdString();
             }
             Click(s->button(7));
             Click(s->button(6));

@@ -22,6 +22,17 @@ const int kRowHeight = 20;
 const int kHeadingHeight = 38;
 const int kTextFont = 18;
 const QString kNoPart = QStringLiteral("*");
+
+// The log holds one answer a line: a pasted line break (or any other control
+// character) would split an answer and shift every later group, so each one
+// goes in as a blank.
+QString OneLine(QString answer) {
+    for (QChar& c : answer) {
+        const QChar::Category kind = c.category();
+        if (kind == QChar::Other_Control || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph) c = u' ';
+    }
+    return answer;
+}
 }  // namespace
 
 void TForm17::SizeGridCells() {
@@ -263,7 +274,7 @@ void TForm17::Button2Click() {
     // Six lines per check, on disk at once: a work left half-way keeps every check made.
     QStringList group;
     for (int p = 0; p < 3; ++p) group << (p < loggedParts_ ? rightAnswers_[p] : kNoPart);
-    for (int p = 0; p < 3; ++p) group << (p < loggedParts_ ? pupilAnswers_[p] : kNoPart);
+    for (int p = 0; p < 3; ++p) group << (p < loggedParts_ ? OneLine(pupilAnswers_[p]) : kNoPart);
     AppendTextLines(DataPath(AnswerLogName()), group);
 }
 

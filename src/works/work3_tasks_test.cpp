@@ -4,6 +4,7 @@
 #include <QSet>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "core/text_file.h"
 #include "datagen/works_tasks.h"
@@ -39,9 +40,9 @@ Layout layoutOf(int task, int v) {
 const std::map<QString, std::function<Answers(const N&)>> kSolutions = {
     {"t1_v1", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3]}; }},
     {"t1_v2", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3]}; }},
-    {"t1_v3", [](const N& n) { return Answers{n[0] * n[1], n[2] / n[3]}; }},
-    {"t1_v4", [](const N& n) { return Answers{n[0] * n[1], n[2] / n[3]}; }},
-    {"t2_v1", [](const N& n) { return Answers{Abs(n[0]) + Abs(n[1]), Abs(n[2]) * Abs(n[3]), Abs(n[4]) / Abs(n[5])}; }},
+    {"t1_v3", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3]}; }},
+    {"t1_v4", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3]}; }},
+    {"t2_v1", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3], n[4] / n[5]}; }},
     {"t2_v2", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3], n[4] * n[5]}; }},
     {"t2_v3", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3], n[4] / n[5]}; }},
     {"t2_v4", [](const N& n) { return Answers{n[0] + n[1], n[2] - n[3], n[4] * n[5]}; }},
@@ -61,7 +62,7 @@ const std::map<QString, std::function<Answers(const N&)>> kSolutions = {
     {"t6_v1", [](const N& n) { return Answers{n[0] * n[1] - n[2], n[3] / n[4] + n[5], n[6] - n[7] * n[8]}; }},
     {"t6_v2", [](const N& n) { return Answers{n[0] / n[1] + n[2], n[3] * n[4] - n[5], n[6] - n[7] * n[8]}; }},
     {"t6_v3", [](const N& n) { return Answers{n[0] - n[1] * n[2], n[3] * n[4] + n[5], n[6] / n[7] + n[8]}; }},
-    {"t6_v4", [](const N& n) { return Answers{n[0] * n[1] + n[2], n[3] / n[4], n[5] * n[6]}; }},
+    {"t6_v4", [](const N& n) { return Answers{n[0] * n[1] + n[2], n[3] / n[4] - n[5], n[6] * n[7] + n[8]}; }},
     {"t7_v1", [](const N& n) { return Answers{Abs(n[0]) - Abs(n[1])}; }},
     {"t7_v2", [](const N& n) { return Answers{Abs(n[0]) + Abs(n[1])}; }},
     {"t7_v3", [](const N& n) { return Answers{Abs(n[0]) * Abs(n[1])}; }},
@@ -76,10 +77,10 @@ const std::map<QString, std::function<Answers(const N&)>> kSolutions = {
     {"t9_v4", [](const N& n) { return Answers{n[0] * n[1] / n[2]}; }},
     {"t10_v1", [](const N& n) { return Answers{(n[2] - n[1]) / n[0]}; }},
     {"t10_v2", [](const N& n) { return Answers{(n[2] + n[1]) / n[0]}; }},
-    {"t10_v3", [](const N& n) { return Answers{n[0] - n[1]}; }},
+    {"t10_v3", [](const N& n) { return Answers{(n[0] - n[2]) / n[1]}; }},  // a - kx = b
     {"t10_v4", [](const N& n) { return Answers{(n[2] - n[1]) / n[0]}; }},
-    {"t11_v1", [](const N& n) { return Answers{n[0] - n[1]}; }},
-    {"t11_v2", [](const N& n) { return Answers{n[0] / n[1]}; }},
+    {"t11_v1", [](const N& n) { return Answers{n[1] - n[0]}; }},  // x + a = b
+    {"t11_v2", [](const N& n) { return Answers{n[1] / n[0]}; }},
     {"t11_v3", [](const N& n) { return Answers{n[0] + n[1]}; }},
     {"t11_v4", [](const N& n) { return Answers{n[1] * n[0]}; }},
 };
@@ -109,10 +110,11 @@ TEST(Work3Tasks, FortyFourFilesInTheirLayoutsWithAnswersThatFollowFromTheirNumbe
         for (const QString& line : f.lines) EXPECT_FALSE(line.trimmed().isEmpty());
         QStringList text;
         for (int line : layout.text) text << f.lines[line - 1];
+        ExpectLargeNumbersGrouped(text);
         const Answers given = TypedAnswers(f.lines, layout.answers, text);
         const QString key = f.name.mid(3).chopped(4);
         ASSERT_TRUE(kSolutions.count(key));
-        EXPECT_EQ(given, kSolutions.at(key)(NumbersIn(text)));
+        EXPECT_EQ(given, kSolutions.at(key)(NumbersIn(WithDigitGroupsJoined(text))));
     }
 }
 
@@ -140,6 +142,53 @@ TEST(Work3Tasks, TextLinesKeepClearOfEachOtherAndOfTheControls) {
                 EXPECT_LT(ink.bottom(), s->designRect(s->label(2)).top()) << s->label(n)->text().toStdString();
                 for (const QRectF& other : inks) EXPECT_FALSE(ink.intersects(other)) << s->label(n)->text().toStdString();
                 inks.push_back(ink);
+            }
+            Click(s->button(2));
+            Click(s->button(3));
+        }
+    }
+}
+
+// A pupil who types "- 4" or "–4" is marked wrong. Every task with a negative
+// answer in any variant tells the pupil how to write the sign in every variant,
+// in the same words each time, on a line that variant shows (task 5 of
+// variant 4 leaves its third line off the screen).
+TEST(Work3Tasks, TasksWithNegativeAnswersGiveTheSignInstructionOnAShownLine) {
+    const QString instruction = QStringLiteral("Від'ємне число записуйте зі знаком «-».");
+    std::map<QString, QStringList> files;
+    for (const TaskFileSource& f : Work3TaskFiles()) files[f.name] = f.lines;
+    std::set<int> negative;
+    for (const auto& [name, lines] : files) {
+        SCOPED_TRACE(name.toStdString());
+        for (const QString& line : lines) {
+            // One wording only: any line on the sign is the instruction itself.
+            if (line.contains(QStringLiteral("ід'ємн"))) {
+                EXPECT_TRUE(line.contains(instruction)) << line.toStdString();
+            }
+        }
+        const int task = taskOf(name);
+        for (int a : layoutOf(task, variantOf(name)).answers) {
+            if (lines.value(a - 1).startsWith(u'-')) negative.insert(task);
+        }
+    }
+    ASSERT_FALSE(negative.empty());
+
+    TempDataFolder folder;
+    for (int v = 1; v <= 4; ++v) {
+        auto s = CreateScreen<TForm17>();
+        Click(s->button(4 + v));
+        Click(s->checkBox(1));
+        Click(s->checkBox(11));
+        Click(s->button(1));
+        for (int task = 1; task <= 11; ++task) {
+            SCOPED_TRACE(QStringLiteral("t%1_v%2").arg(task).arg(v).toStdString());
+            ASSERT_EQ(s->currentTask(), task);
+            QString shown;
+            for (int n : {1, 6, 7, 8, 9}) {
+                if (Shown(s->label(n))) shown += s->label(n)->text() + u'\n';
+            }
+            if (negative.count(task)) {
+                EXPECT_EQ(shown.count(instruction), 1) << shown.toStdString();
             }
             Click(s->button(2));
             Click(s->button(3));

@@ -88,13 +88,18 @@ TEST(Work3, ARangeOfThreeTasksIsLoggedAndShownInTheGrid) {
     const QStringList t2 = p.file(2);
     Type(p.s->edit(2), t2[1]);
     Type(p.s->edit(3), t2[2]);
-    Type(p.s->edit(4), "0");
+    // Letters beyond the Russian alphabet in the typed answer: Ґ, ї, є, Ї and the dash and № of the code page.
+    const QString typed = QStringLiteral("Ґанок їжака — є, Її №5");
+    Type(p.s->edit(4), typed);
     p.check();
     EXPECT_EQ(p.s->edit(1)->text(), "Неправильно");
     EXPECT_EQ(p.s->label(10)->text(), t2[1]);
     EXPECT_EQ(p.s->label(11)->text(), t2[2]);
     EXPECT_EQ(p.s->label(12)->text(), t2[3]);
-    EXPECT_EQ(p.folder.lines(kLog), (QStringList{t2[1], t2[2], t2[3], t2[1], t2[2], "0"}));
+    EXPECT_EQ(p.folder.lines(kLog), (QStringList{t2[1], t2[2], t2[3], t2[1], t2[2], typed}));
+    // Its line byte by byte from the Windows-1251 table (Ґ a5, ї bf, — 97, є ba, Ї af, № b9), then CR LF.
+    const QByteArray typedLine = QByteArray::fromHex("a5e0edeeea 20 bfe6e0eae0 20 97 20 ba2c 20 afbf 20 b935 0d0a");
+    EXPECT_TRUE(p.folder.bytes(kLog).endsWith("\r\n" + typedLine)) << p.folder.bytes(kLog).toHex(' ').toStdString();
     p.next();
 
     // Task 3 right: one field captioned "Відповідь"; its group carries "*" for the parts it lacks.
@@ -112,11 +117,13 @@ TEST(Work3, ARangeOfThreeTasksIsLoggedAndShownInTheGrid) {
     EXPECT_EQ(p.folder.lines(kLog).mid(6), (QStringList{t3[3], "*", "*", t3[3], "*", "*"}));
     p.next();
 
-    // Task 4 with an extra blank: wrong on the screen and in the grid.
+    // Task 4 with an extra blank and a pasted line break: wrong on the screen and
+    // in the grid, and the break is logged as a blank, not as a line of its own.
     EXPECT_EQ(p.s->label(4)->text(), QString(u'B') + QString::fromUtf8("аріант 3 №137"));
     const QStringList t4 = p.file(4);
     Type(p.s->edit(2), t4[2] + " ");
-    Type(p.s->edit(3), t4[3]);
+    p.s->edit(3)->setText(t4[3] + "\r\n\t");
+    ASSERT_EQ(p.s->edit(3)->text(), t4[3] + "\r\n\t");
     Type(p.s->edit(4), t4[4]);
     p.check();
     EXPECT_EQ(p.s->edit(1)->text(), "Неправильно");
@@ -135,7 +142,7 @@ TEST(Work3, ARangeOfThreeTasksIsLoggedAndShownInTheGrid) {
                                          "Перша відповідь учня", "Друга відповідь учня", "Третя відповідь учня", "Результат"}));
     EXPECT_EQ(p.gridRow(1).last(), "Неправильно");
     EXPECT_EQ(p.gridRow(2), (QStringList{"2", t3[3], "*", "*", t3[3], "*", "*", "Правильно"}));
-    EXPECT_EQ(p.gridRow(3), (QStringList{"3", t4[2], t4[3], t4[4], t4[2] + " ", t4[3], t4[4], "Неправильно"}));
+    EXPECT_EQ(p.gridRow(3), (QStringList{"3", t4[2], t4[3], t4[4], t4[2] + " ", t4[3] + "   ", t4[4], "Неправильно"}));
     EXPECT_EQ(p.gridRow(4).first(), "");
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("; ").toStdString();
 }

@@ -26,10 +26,3 @@ void DataWriter::savePicture(const QString& systemName, const QImage& picture) c
 void DataWriter::writeTextFile(const QString& systemName, const QStringList& lines) const {
     RewriteTextLines(path(systemName), lines);
 }
-
-void DataWriter::ensureLog(const QString& systemName) const {
-    const QString full = path(systemName);
-    if (QFileInfo::exists(full)) return;
-    QFile file(full);
-    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write " + full.toStdString());
-}

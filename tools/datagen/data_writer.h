@@ -14,8 +14,6 @@ public:
     void savePicture(const QString& systemName, const QImage& picture) const;
     // A task file: Windows-1251, CR LF, replaced.
     void writeTextFile(const QString& systemName, const QStringList& lines) const;
-    // An empty results log, made only where none exists: pupils' results are kept.
-    void ensureLog(const QString& systemName) const;
 
 private:
     QString root_;

@@ -297,12 +297,4 @@ void RenderShellData(const DataWriter& out) {
     out.savePicture(QStringLiteral("p13.bmp"), circle());
     out.savePicture(QStringLiteral("p14.bmp"), problemScene(8));
     out.savePicture(QStringLiteral("p15.bmp"), numberLine());
-
-    // Every results log the program appends to, made empty where there is none yet.
-    const char* logFolders[] = {"", "deli", "NDD", "OZ", "Add", "dd", "z1", "z2", "z3", "z4", "z5", "z6",
-                                "z7", "z8", "zcircle", "vch", "GTM", "n8"};
-    for (const char* folder : logFolders) {
-        const QString name = QString::fromLatin1(folder);
-        out.ensureLog(name.isEmpty() ? QStringLiteral("stat.txt") : name + QStringLiteral("\\stat.txt"));
-    }
 }
