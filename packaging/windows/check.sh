@@ -14,7 +14,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 cache=${M6_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/matematyka6-windows}
 out=$repo/build-windows
-jobs=${M6_JOBS:-$(nproc)}
 version=$(sed -n 's/^project(matematyka6 VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
 parts=("$@")
 [ ${#parts[@]} -gt 0 ] || parts=(tests installer portable)
@@ -27,6 +26,7 @@ pass() { echo "ok: $*"; }
 
 # Tests left out under wine, each with its reason.
 excluded=(
+    "DataFolder.APartBeginningWithAColonStaysInTheDataFolder  a Windows file name cannot hold \":\", so the file it reads cannot be made"
 )
 
 xvfb_pid=
@@ -37,8 +37,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A fresh or kept wine prefix; its wineserver stays up meanwhile, so that the
-# many short wine processes start quickly.
+# A fresh or kept wine prefix. "persistent" keeps its wineserver up meanwhile,
+# so that the many short wine processes of the tests start quickly; without it
+# "wineserver -w" waits for what was started (an installer) to end.
 use_prefix() {
     export WINEPREFIX=$1
     if [ "${2:-keep}" = fresh ]; then rm -rf "$WINEPREFIX"; fi
@@ -53,7 +54,7 @@ use_prefix() {
         wineserver -w
     fi
     prefixes+=("$WINEPREFIX")
-    wineserver -p 2>/dev/null || true  # already up
+    if [ "${3:-}" = persistent ]; then wineserver -p 2>/dev/null || true; fi  # or already up
 }
 
 start_display() {
@@ -89,6 +90,19 @@ press_first_button() {
     xdotool key --window "$window" space
 }
 
+# Presses "Перевірка" of a paper: the keyboard's order ends with the judging
+# button and then the return button, so it is two Shift+Tabs away.
+press_check_button() {
+    local window=$1
+    xdotool windowfocus "$window" 2>/dev/null || true
+    sleep 0.5
+    xdotool key --window "$window" shift+Tab
+    sleep 0.3
+    xdotool key --window "$window" shift+Tab
+    sleep 0.3
+    xdotool key --window "$window" space
+}
+
 shot() { import -display "$DISPLAY" -window root "$out/$1"; echo "screenshot: $out/$1"; }
 
 # The line test 1 writes, checked byte by byte: Windows-1251, one CR LF at the end,
@@ -116,7 +130,7 @@ mark_test1() {
     press_first_button "$w"           # "Контрольна робота №1"
     w=$(wait_window Form3 30) || fail "test 1 did not open"
     sleep 1
-    press_first_button "$w"           # "Перевірка"
+    press_check_button "$w"           # "Перевірка"
     sleep 2
     [ "$shots" = yes ] && shot wine-marked-test1.png
     return 0
@@ -124,7 +138,7 @@ mark_test1() {
 
 run_tests() {
     echo "== unit tests under wine"
-    use_prefix "$out/wine/tests"
+    use_prefix "$out/wine/tests" keep persistent
     local path
     path="$(winepath -w "$cache/qt/bin");$(winepath -w /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
     path="$path;$(winepath -w /usr/x86_64-w64-mingw32/lib)"
@@ -137,7 +151,11 @@ run_tests() {
         echo "left out under wine:"
         printf '  %s\n' "${excluded[@]}"
     fi
-    (cd "$out/build" && ctest -j"$jobs" --timeout 600 --output-on-failure "${filter[@]}")
+    # One at a time: the tests' folders hard-link the rendered pictures, and on
+    # Windows a program deleting one link of a file (a test folder going away)
+    # keeps every other program from opening the file that moment, since Qt opens
+    # files without FILE_SHARE_DELETE.
+    (cd "$out/build" && ctest -j1 --timeout 600 --output-on-failure "${filter[@]}")
     unset WINEPATH
 }
 

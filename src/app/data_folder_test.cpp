@@ -72,15 +72,15 @@ TEST(DataFolder, ReadsTheDataFolderFirstThenTheInstalledContentAndWritesOnlyTheD
     const QString data = QDir(folder.path()).absolutePath();
     const QString installed = QDir(content.path()).absolutePath();
     SetContentFolder(installed);
-    EXPECT_EQ(ContentPath("n9\\t1v1.txt"), data + "/N9/T1V1.TXT");
-    EXPECT_EQ(ContentPath("n9\\t2v1.txt"), installed + "/n9/t2v1.txt") << "the rest of the folder comes from the content";
-    EXPECT_EQ(ContentPath("KR/CHDR2.BMP"), installed + "/kr/chdr2.bmp");
+    ExpectPath(ContentPath("n9\\t1v1.txt"), data + "/N9/T1V1.TXT");
+    ExpectPath(ContentPath("n9\\t2v1.txt"), installed + "/n9/t2v1.txt");  // the rest of the folder comes from the content
+    ExpectPath(ContentPath("KR/CHDR2.BMP"), installed + "/kr/chdr2.bmp");
     // Missing in both: the data folder's name, as the message always gave it.
-    EXPECT_EQ(ContentPath("kr\\none.bmp"), data + "/kr/none.bmp");
-    EXPECT_EQ(ContentPath("n9\\t9v9.txt"), data + "/N9/t9v9.txt");
+    ExpectPath(ContentPath("kr\\none.bmp"), data + "/kr/none.bmp");
+    ExpectPath(ContentPath("n9\\t9v9.txt"), data + "/N9/t9v9.txt");
     // A log lives in the data folder even when the content has a file of that name.
     content.write("stat.txt", "");
     EXPECT_EQ(DataPath("stat.txt"), data + "/stat.txt");
     SetContentFolder(QString());
-    EXPECT_EQ(ContentPath("n9\\t2v1.txt"), data + "/N9/t2v1.txt") << "no content: the data folder alone";
+    ExpectPath(ContentPath("n9\\t2v1.txt"), data + "/N9/t2v1.txt");  // no content: the data folder alone
 }

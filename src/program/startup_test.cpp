@@ -174,7 +174,7 @@ TEST(StartUp, AFolderOfLogsAloneShowsTheInstalledPicturesAndItsOwnPictureWins) {
     const auto program = StartProgram();
     ASSERT_FALSE(errors.messages().isEmpty());
     EXPECT_EQ(errors.messages()[0],
-              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(folder.file("sova4.bmp")));
+              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(QDir::toNativeSeparators(folder.file("sova4.bmp"))));
 }
 
 TEST(StartUp, AScreenGetsItsScrollAreaAtItsFirstShowingAndTheAreaTakesTheKeyboardFirst) {
