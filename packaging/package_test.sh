@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$(ls "$work"/out/matematyka6_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 libqt6charts6 fonts-liberation; do
+for need in libqt6widgets6 libqt6printsupport6 fonts-liberation; do
     grep -q "$need" <<<"$depends" || fail "the package does not depend on $need"
 done
 dpkg-deb -x "$deb" "$work/root"

@@ -4,7 +4,7 @@
 # (packaging/fresh_root_suite.sh proves it): `file` and dpkg-dev are what CPack
 # needs to find the package's library dependencies; clang and its runtime
 # libraries build the fuzz targets.
-packages=(cmake ninja-build g++ file qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils clang libclang-rt-14-dev)
+packages=(cmake ninja-build g++ file qt6-base-dev libgtest-dev fonts-liberation fontconfig xvfb xauth dpkg-dev desktop-file-utils clang libclang-rt-14-dev)
 
 install_missing_packages() {
     local missing=()

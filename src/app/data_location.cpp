@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include "app/data_folder.h"
+#include "core/pupil_data_folder.h"
 
 #ifndef M6_VERSION
 #define M6_VERSION "dev"
@@ -58,11 +58,14 @@ QString DataStampText() { return QStringLiteral("Математика 6 " M6_VER
 
 void WriteDataStamp(const QString& folder) { writeStamp(folder, DataStampName()); }
 
-QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder) {
+QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder, const QString& programFolder) {
     const QString given = optionValue(arguments, QStringLiteral("--data"));
     if (!given.isEmpty()) return QDir(given).absolutePath();
-    if (QFileInfo(DataPath(workingFolder, QStringLiteral("stat.txt"))).isFile()) return workingFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/matematyka6");
+    for (const QString& folder : {workingFolder, programFolder}) {
+        if (!folder.isEmpty() && QFileInfo(DataPath(folder, QStringLiteral("stat.txt"))).isFile())
+            return QDir(folder).absolutePath();
+    }
+    return PupilDataFolder();
 }
 
 QString InstalledContentFolder() {
@@ -75,9 +78,16 @@ QString ChooseContentFolder(const QStringList& arguments) {
 }
 
 QString RendererPath() {
+#ifdef Q_OS_WIN
+    const QString exe = QStringLiteral(".exe");
+#else
+    const QString exe;
+#endif
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {QStringLiteral("datagen"), QStringLiteral("../lib/matematyka6/matematyka6-datagen")}) {
-        if (QFileInfo(here.filePath(candidate)).isExecutable()) return QDir::cleanPath(here.filePath(candidate));
+    for (const QString& candidate : {QStringLiteral("datagen"), QStringLiteral("matematyka6-datagen"),
+                                     QStringLiteral("../lib/matematyka6/matematyka6-datagen")}) {
+        const QString path = here.filePath(candidate + exe);
+        if (QFileInfo(path).isExecutable()) return QDir::cleanPath(path);
     }
     return {};
 }

@@ -2,12 +2,15 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/pupil_data_folder.h"
+
 // Where the program's data folder is, and making it ready before any screen exists.
 //
-//   --data DIR                 that folder (a class may share one);
+//   --data DIR                 that folder (a class may share one, "\\server\klas6a" on Windows);
 //   the working folder         when it already is a data folder (it holds "stat.txt");
-//   otherwise                  the pupil's own folder, $XDG_DATA_HOME/matematyka6.
-QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder);
+//   the program's own folder   when it is one: a copy carried on a USB stick;
+//   otherwise                  the pupil's own folder (PupilDataFolder).
+QString ChooseDataFolder(const QStringList& arguments, const QString& workingFolder, const QString& programFolder);
 
 // The read-only content (pictures, task files) installed once per computer:
 // <the program's folder>/../share/matematyka6, so /usr/bin/matematyka6 reads
@@ -37,5 +40,5 @@ QString DataStampName();
 QString LogsStampName();
 QString DataStampText();
 void WriteDataStamp(const QString& folder);
-// The renderer beside the program (build tree) or in its installed place.
+// The renderer beside the program (build tree, Windows) or in its installed place.
 QString RendererPath();

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QDirIterator>
 #include <gtest/gtest.h>
 
@@ -7,16 +8,34 @@
 #include "app/data_location.h"
 #include "testing/temp_data_folder.h"
 
-TEST(DataLocation, TheGivenFolderThenAWorkingDataFolderThenThePupilsOwn) {
+TEST(DataLocation, TheGivenFolderThenAWorkingDataFolderThenTheProgramsThenThePupilsOwn) {
     TempDataFolder folder(TempDataFolder::Empty);
     const QString here = folder.path();
-    qputenv("XDG_DATA_HOME", (here + "/xdg").toUtf8());
-    EXPECT_EQ(ChooseDataFolder({"matematyka6"}, here), here + "/xdg/matematyka6");
+    const QString program = here + "/program";
+    QDir().mkpath(program);
+#ifdef Q_OS_WIN
+    const char* pupilsRoot = "APPDATA";
+    qputenv(pupilsRoot, QDir::toNativeSeparators(here + "/profile").toUtf8());
+    const QString pupils = here + "/profile/matematyka6";
+#else
+    const char* pupilsRoot = "XDG_DATA_HOME";
+    qputenv(pupilsRoot, (here + "/xdg").toUtf8());
+    const QString pupils = here + "/xdg/matematyka6";
+#endif
+    EXPECT_EQ(PupilDataFolder(), pupils);
+    EXPECT_EQ(ChooseDataFolder({"matematyka6"}, here, program), pupils);
+    // A copy of the program with its data folder, started from elsewhere (a USB stick).
+    QFile(program + "/stat.txt").open(QIODevice::WriteOnly);
+    EXPECT_EQ(ChooseDataFolder({"matematyka6"}, here, program), program);
     folder.write("STAT.TXT", "");  // a data folder, whatever the case of its names
-    EXPECT_EQ(ChooseDataFolder({"matematyka6"}, here), here);
-    EXPECT_EQ(ChooseDataFolder({"matematyka6", "--data", "/srv/class"}, here), "/srv/class");
-    EXPECT_EQ(ChooseDataFolder({"matematyka6", "--data=/srv/class/"}, here), "/srv/class");
-    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(ChooseDataFolder({"matematyka6"}, here, program), here);
+    EXPECT_EQ(ChooseDataFolder({"matematyka6", "--data", here + "/class"}, here, program), here + "/class");
+    EXPECT_EQ(ChooseDataFolder({"matematyka6", "--data=" + here + "/class/"}, here, program), here + "/class");
+#ifdef Q_OS_WIN
+    // A class share named as Windows names it.
+    EXPECT_EQ(ChooseDataFolder({"matematyka6", "--data", "\\\\server\\klas6a"}, here, program), "//server/klas6a");
+#endif
+    qunsetenv(pupilsRoot);
 }
 
 TEST(DataLocation, AFolderThatCannotBeWrittenIsToldAndNotUsed) {
@@ -85,7 +104,7 @@ TEST(DataLocation, AnOlderFolderIsUsedAsItIsAndLogsAreMadeOnceNeverTruncated) {
     ASSERT_TRUE(PrepareDataFolder(folder.path(), content.path(), problem)) << problem.toStdString();
     EXPECT_EQ(folder.bytes("stat.txt"), "kept\r\n");
     EXPECT_EQ(folder.bytes("deli\\stat.txt"), "deli kept\r\n");
-    EXPECT_FALSE(QFileInfo::exists(folder.path() + "/stat.txt")) << "no second log beside STAT.TXT";
+    EXPECT_FALSE(QDir(folder.path()).entryList(QDir::Files).contains("stat.txt")) << "no second log beside STAT.TXT";
     EXPECT_EQ(folder.bytes("sova4.bmp"), "own picture");
     EXPECT_TRUE(folder.exists("GTM\\stat.txt"));
     // A log the teacher removes afterwards stays removed, as in a rendered folder.

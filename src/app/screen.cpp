@@ -1,6 +1,7 @@
 #include "app/screen.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFileInfo>
 #include <QApplication>
 #include <QGuiApplication>
@@ -139,13 +140,19 @@ Screen::ModalRunner& modalRunner() {
 }
 
 QFont fontFor(int height, bool serif, bool bold, double scale) {
-    QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
-    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround((height > 0 ? height : kDefaultFontHeight) * scale))));
+    QFont font = PageFace(std::max(1, static_cast<int>(std::lround((height > 0 ? height : kDefaultFontHeight) * scale))), serif);
     font.setBold(bold);
     return font;
 }
 }  // namespace
+
+QFont PageFace(int pixelSize, bool serif) {
+    QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
 
 Screen::Screen(const QString& caption, QSize page) : pageSize_(page) {
     setWindowTitle(caption);
@@ -672,11 +679,11 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
     const QString full = ContentPath(systemName);
     const QFileInfo info(full);
     if (!info.isFile()) {
-        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(full));
+        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(QDir::toNativeSeparators(full)));
     }
     // The header tells a bitmap from anything else; the pixels wait for the first paint.
     if (!IsReadableBitmap(full)) {
-        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(full));
+        throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(QDir::toNativeSeparators(full)));
     }
     image->setImageFile(full, systemName);
 }

@@ -19,6 +19,13 @@ class QScrollArea;
 inline const QColor kWrongRed(255, 0, 0);
 inline const QColor kResultYellow(255, 255, 0);
 
+// The page's face at a size in pixels: "Times New Roman" (serif) or "Arial".
+// Hinted vertically only, so that glyph advances keep their design widths on
+// every system (fontconfig gives those on Linux; Windows would round each to a
+// whole pixel) and a line set on the page is as long everywhere. A text the page
+// measures, to place something beside it, is measured in this face.
+QFont PageFace(int pixelSize, bool serif = true);
+
 // The base of all thirty-six screens: a maximised modal window holding one page
 // of absolutely placed controls in design coordinates. The page is scaled to
 // fill the window (positions and fonts together) and scrolls when taller than

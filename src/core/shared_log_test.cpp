@@ -20,13 +20,19 @@ QStringList crLfLines(const QByteArray& bytes) {
 }  // namespace
 
 TEST(SharedLog, EightProgramsAppendingAtOnceKeepEveryLineWhole) {
+#ifdef Q_OS_WIN
+    // Wine, which runs the Windows build's tests, takes a lock some 25 times slower.
+    constexpr int kLinesEach = 250;
+#else
+    constexpr int kLinesEach = 1000;
+#endif
     TempDataFolder folder(TempDataFolder::Empty);
     folder.write("stat.txt", "");
     const QString log = folder.file("stat.txt");
     std::vector<std::unique_ptr<QProcess>> workers;
     for (int w = 0; w < 8; ++w) {
         workers.push_back(std::make_unique<QProcess>());
-        workers.back()->start(kWorker, {"append", log, QStringLiteral("w%1").arg(w), "1000"});
+        workers.back()->start(kWorker, {"append", log, QStringLiteral("w%1").arg(w), QString::number(kLinesEach)});
     }
     for (auto& p : workers) {
         ASSERT_TRUE(p->waitForFinished(120000));
@@ -36,7 +42,7 @@ TEST(SharedLog, EightProgramsAppendingAtOnceKeepEveryLineWhole) {
     EXPECT_FALSE(bytes.contains("\r\r")) << "a line break written twice";
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "a lone LF";
     const QStringList lines = crLfLines(bytes);
-    ASSERT_EQ(lines.size(), 8000);
+    ASSERT_EQ(lines.size(), 8 * kLinesEach);
     const QRegularExpression whole(QStringLiteral("^w(\\d) (\\d+) дата 08\\.12\\.2026 помилок 25% час виконання 640 c К\\.р\\.№1$"));
     std::vector<int> next(8, 0);
     for (const QString& line : lines) {
@@ -55,7 +61,7 @@ TEST(SharedLog, ALockLeftByAKilledProgramDoesNotBlockTheNextLine) {
     QProcess holder;
     holder.start(kWorker, {"hold", folder.file("stat.txt")});
     ASSERT_TRUE(holder.waitForReadyRead(10000));
-    ASSERT_EQ(holder.readAllStandardOutput(), "locked\n");
+    ASSERT_EQ(holder.readAllStandardOutput().trimmed(), "locked");  // "\r\n" on Windows
     // While the holder lives, the log is busy: the pupil is told, nothing is written.
     try {
         AppendTextLine(folder.file("stat.txt"), "зайвий");

@@ -6,20 +6,8 @@
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QThread>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include "core/errors.h"
-
-QByteArray EncodeWindows1251(const QString& text) {
-    QStringEncoder encoder("windows-1251");
-    return encoder.encode(text);
-}
-
-QString DecodeWindows1251(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
-}
 
 namespace {
 [[noreturn]] void failOpen(const QString& fullPath) {
@@ -33,12 +21,26 @@ void writeAll(QFile& file, const QByteArray& bytes) {
 // QLockFile's own wait doubles its pause after every miss, so under a burst of
 // appends a waiting program keeps losing the lock to newcomers; short even
 // pauses give each one its turn within the wait.
-bool takeLock(QLockFile& lock) {
+//
+// On Windows a program that has the lock file open keeps its holder from
+// deleting it, and a failed tryLock opens it, to read whether the lock is stale:
+// waiters trying all the time would keep the holder from letting go. There a
+// waiter only looks whether the lock is still there (which opens nothing), tries
+// when it is gone, and reads it only now and then, to see through a lock that a
+// program which died left behind.
+bool takeLock(QLockFile& lock, [[maybe_unused]] const QString& lockPath) {
     QElapsedTimer waited;
     waited.start();
+    [[maybe_unused]] qint64 lastRead = -1000;
     for (;;) {
-        if (lock.tryLock(0)) return true;
-        if (lock.error() == QLockFile::PermissionError || waited.elapsed() >= kLogLockWaitMs) return false;
+#ifdef Q_OS_WIN
+        const bool tryNow = !QFileInfo::exists(lockPath) || waited.elapsed() - lastRead >= 100;
+        if (tryNow) lastRead = waited.elapsed();
+#else
+        const bool tryNow = true;
+#endif
+        if (tryNow && lock.tryLock(0)) return true;
+        if ((tryNow && lock.error() == QLockFile::PermissionError) || waited.elapsed() >= kLogLockWaitMs) return false;
         QThread::usleep(250);
     }
 }
@@ -77,9 +79,10 @@ void AppendTextLines(const QString& fullPath, const QStringList& lines) {
     // the log is the only one appending. A program that died holding it leaves a
     // stale lock, which QLockFile takes over (dead process on this computer, or a
     // lock older than any append could take, for one on another computer).
-    QLockFile lock(fullPath + QStringLiteral(".lock"));
+    const QString lockPath = fullPath + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(kStaleLogLockMs);
-    const bool locked = takeLock(lock);
+    const bool locked = takeLock(lock, lockPath);
     // A folder where no lock can be made (read-only folder, writable log) is
     // appended to as before; a lock held by someone else is never ignored.
     if (!locked && lock.error() != QLockFile::PermissionError) throw ToolkitError(LogBusyMessage());

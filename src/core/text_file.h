@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/windows1251.h"
+
 // Text files in the Windows-1251 code page with lines ended by CR LF: the task
 // files, the results logs and the layout dump. Paths here are full paths; the
 // data folder resolves the system's names into them (app/data_folder.h).
@@ -21,6 +23,3 @@ QString LogBusyMessage();
 inline constexpr int kLogLockWaitMs = 2000;
 // An append takes milliseconds; a lock this old was left by a program that died.
 inline constexpr int kStaleLogLockMs = 10000;
-
-QByteArray EncodeWindows1251(const QString& text);
-QString DecodeWindows1251(const QByteArray& bytes);

@@ -7,10 +7,7 @@
 #include "app/screen.h"
 
 int TextWidth(const QString& text, int fontHeight) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(fontHeight);
-    return QFontMetrics(font).horizontalAdvance(text);
+    return QFontMetrics(PageFace(fontHeight)).horizontalAdvance(text);
 }
 
 int EndOf(const Screen& screen, const Label* line, const QString& prefix, int fontHeight) {

@@ -21,10 +21,7 @@ QString N(long long value) { return QString::number(value); }
 // Left edges for ten check boxes centred under the digits of the ruler, as the
 // ruler's serif face lays them out.
 std::array<int, 10> RulerBoxLefts(int boxWidth) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(kTextFont);
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics(PageFace(kTextFont));
     std::array<int, 10> lefts{};
     int digit = 0;
     for (int i = 0; i < kRuler.size() && digit < 10; ++i) {

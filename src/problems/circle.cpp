@@ -195,10 +195,7 @@ void TForm31::TwoCircles() {
 
 void TForm31::PlaceSubscripts() {
     // The design face at its design size: the gaps after each "О" of the line.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(kTextFont);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(PageFace(kTextFont));
     const QString line = label(2)->text();
     const int first = int(line.indexOf(QStringLiteral("О ")));
     const int second = int(line.indexOf(QStringLiteral("О "), first + 1));

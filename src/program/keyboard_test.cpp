@@ -40,8 +40,7 @@ bool Follows(const QRect& a, const QRect& b) {
 }
 
 std::string Rect(const QRect& r) {
-    return "(" + std::to_string(r.left()) + "," + std::to_string(r.top()) + " " + std::to_string(r.width()) + "x" +
-           std::to_string(r.height()) + ")";
+    return QStringLiteral("(%1,%2 %3x%4)").arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height()).toStdString();
 }
 
 void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyHouseStyle();
     const QStringList arguments = QApplication::arguments();
-    const QString folder = ChooseDataFolder(arguments, QDir::currentPath());
+    const QString folder = ChooseDataFolder(arguments, QDir::currentPath(), QCoreApplication::applicationDirPath());
     const QString content = ChooseContentFolder(arguments);
     QString problem;
     const bool check = arguments.contains(QStringLiteral("--quit-when-shown"));

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
@@ -114,7 +115,7 @@ TEST(StartUp, AMissingPictureSkipsTheRestOfThatMenuAndStartUpGoesOn) {
     ASSERT_EQ(program->count(), 36);
     ASSERT_EQ(errors.messages().size(), 1);
     EXPECT_EQ(errors.messages()[0],
-              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(folder.file("p03.bmp")));
+              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(QDir::toNativeSeparators(folder.file("p03.bmp"))));
     const Screen* programs = program->screen(18);
     EXPECT_EQ(programs->image(4)->pictureName(), "p02.bmp");
     EXPECT_TRUE(programs->image(5)->isEmpty());
@@ -136,7 +137,7 @@ TEST(StartUp, APictureThatIsNoBitmapIsReportedAsNotValid) {
     ModalRecorder modal;
     const auto program = StartProgram();
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(errors.messages()[0], QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(folder.file("p03.bmp")));
+    EXPECT_EQ(errors.messages()[0], QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(QDir::toNativeSeparators(folder.file("p03.bmp"))));
     EXPECT_EQ(program->screen(18)->image(4)->pictureName(), "p02.bmp");
     EXPECT_FALSE(program->screen(18)->image(4)->image().isNull());
 }
@@ -173,7 +174,7 @@ TEST(StartUp, AFolderOfLogsAloneShowsTheInstalledPicturesAndItsOwnPictureWins) {
     const auto program = StartProgram();
     ASSERT_FALSE(errors.messages().isEmpty());
     EXPECT_EQ(errors.messages()[0],
-              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(folder.file("sova4.bmp")));
+              QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(QDir::toNativeSeparators(folder.file("sova4.bmp"))));
 }
 
 TEST(StartUp, AScreenGetsItsScrollAreaAtItsFirstShowingAndTheAreaTakesTheKeyboardFirst) {

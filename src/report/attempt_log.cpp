@@ -3,9 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <algorithm>
 #include <tuple>
+
+#include "core/windows1251.h"
 
 namespace {
 // The folders that keep results, as the program names them; the answer log of
@@ -162,8 +163,7 @@ void ReadDataFolder(const QString& path, const QString& pupil, ClassLog& into) {
         }
         // One read of what is there now: a program appending meanwhile adds after it.
         const QByteArray bytes = file.readAll();
-        QStringDecoder decode("windows-1251");
-        const QString text = decode(bytes);
+        const QString text = DecodeWindows1251(bytes);
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         for (int i = 0; i < lines.size(); ++i) {
             QString line = lines[i];

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QStandardPaths>
 #include <QStyleFactory>
 
+#include "core/pupil_data_folder.h"
 #include "report/report_window.h"
 
 // matematyka6-report [FOLDER…]: a data folder, or a class folder of data folders.
@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     face.setPointSize(11);
     QApplication::setFont(face);
     QStringList folders = QApplication::arguments().mid(1);
-    if (folders.isEmpty())
-        folders << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/matematyka6");
+    if (folders.isEmpty()) folders << PupilDataFolder();
     for (QString& f : folders) f = QDir(f).absolutePath();
     ReportWindow window;
     window.openFolders(folders);

@@ -1,5 +1,4 @@
 // The teacher's report reads back what the program writes.
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QTableWidget>
@@ -8,6 +7,7 @@
 #include "core/text_file.h"
 #include "report/attempt_log.h"
 #include "report/class_summary.h"
+#include "report/day_chart.h"
 #include "report/report_window.h"
 #include "testing/screen_driver.h"
 
@@ -138,6 +138,11 @@ TEST(Report, TheWindowFiltersByPupilModuleAndDates) {
     window.pupilChoice()->setCurrentIndex(window.pupilChoice()->findText("B"));
     EXPECT_EQ(window.table()->rowCount(), 2);
     EXPECT_EQ(window.summary()->rowCount(), 1);
+    // The chart follows the choice: B's one module, two errors a day.
+    ASSERT_EQ(window.chart()->series().size(), 1u);
+    EXPECT_EQ(window.chart()->series()[0].module, "Задачі 5");
+    EXPECT_EQ(window.chart()->series()[0].days, (std::vector<std::pair<QDate, double>>{{QDate(2026, 12, 10), 2.0}}));
+    EXPECT_TRUE(window.chart()->title().contains("B"));
     window.pupilChoice()->setCurrentIndex(0);
     window.moduleChoice()->setCurrentIndex(window.moduleChoice()->findText("Задачі 5"));
     EXPECT_EQ(window.table()->rowCount(), 3);

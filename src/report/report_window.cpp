@@ -2,22 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDateTimeAxis>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScatterSeries>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
@@ -25,11 +21,10 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolBar>
-#include <QValueAxis>
-#include <map>
 #include <set>
 
 #include "report/class_summary.h"
+#include "report/day_chart.h"
 
 namespace {
 QTableWidget* newTable(const QStringList& headings) {
@@ -124,8 +119,7 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
     summary_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     summary_->setSortingEnabled(true);
     tabs_->addTab(summary_, QStringLiteral("П&ідсумок"));
-    chart_ = new QChartView;
-    chart_->setRenderHint(QPainter::Antialiasing);
+    chart_ = new DayChart;
     tabs_->addTab(chart_, QStringLiteral("&Графік"));
     unread_ = newTable({QStringLiteral("Файл"), QStringLiteral("Рядок"), QStringLiteral("Текст"), QStringLiteral("Чому")});
     tabs_->addTab(unread_, QStringLiteral("&Нечитані рядки"));
@@ -185,7 +179,7 @@ void ReportWindow::reload() {
     fillUnread();
     applyFilter();
     view_->resizeColumnsToContents();
-    for (const QString& p : log_.problems) statusBar()->showMessage(QStringLiteral("Не вдалося прочитати: ") + p);
+    for (const QString& p : log_.problems) statusBar()->showMessage(QStringLiteral("Не вдалося прочитати: ") + QDir::toNativeSeparators(p));
 }
 
 void ReportWindow::applyFilter() {
@@ -229,66 +223,16 @@ void ReportWindow::fillSummary(const std::vector<const LoggedAttempt*>& shown) {
 
 void ReportWindow::fillChart(const std::vector<const LoggedAttempt*>& shown) {
     // One line a module: the mean result of each day (errors, or per cent for the tests).
-    std::map<QString, std::map<QDate, std::pair<long long, int>>> byModule;
-    for (const LoggedAttempt* a : shown) {
-        if (a->errors < 0) continue;
-        auto& day = byModule[a->module][a->date];
-        day.first += a->errors;
-        ++day.second;
-    }
-    auto* chart = new QChart;
     const QString who = pupil_->currentIndex() > 0 ? pupil_->currentText() : QStringLiteral("увесь клас");
-    chart->setTitle(QStringLiteral("Помилки за днями — ") + who + QStringLiteral(" (у контрольних — відсоток)"));
-    auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("dd.MM"));
-    x->setTitleText(QStringLiteral("Дата"));
-    auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Помилки"));
-    y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    double top = 1;
-    QDateTime first, last;
-    // What the chart shows, as text for a screen reader: each module's days and means.
-    QStringList spoken{chart->title()};
-    for (const auto& [module, days] : byModule) {
-        QStringList points;
-        for (const auto& [date, sum] : days)
-            points << date.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" — ") +
-                          QString::number(double(sum.first) / sum.second, 'g', 3);
-        spoken << module + QStringLiteral(": ") + points.join(QStringLiteral("; "));
-    }
-    if (byModule.empty()) spoken << QStringLiteral("немає спроб");
-    chart_->setAccessibleDescription(spoken.join(QStringLiteral(". ")));
-    for (const auto& [module, days] : byModule) {
-        QXYSeries* series = days.size() > 1 ? static_cast<QXYSeries*>(new QLineSeries) : new QScatterSeries;
-        series->setName(module);
-        for (const auto& [date, sum] : days) {
-            const QDateTime at(date, QTime(12, 0));
-            const double mean = double(sum.first) / sum.second;
-            series->append(double(at.toMSecsSinceEpoch()), mean);
-            top = std::max(top, mean);
-            if (!first.isValid() || at < first) first = at;
-            if (!last.isValid() || at > last) last = at;
-        }
-        series->setPointsVisible(true);
-        chart->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
-    if (first.isValid()) x->setRange(first.addDays(-1), last.addDays(1));
-    y->setRange(0, top * 1.1);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    QChart* old = chart_->chart();
-    chart_->setChart(chart);
-    delete old;
+    chart_->setSeries(ErrorsByDay(shown),
+                      QStringLiteral("Помилки за днями — ") + who + QStringLiteral(" (у контрольних — відсоток)"));
 }
 
 void ReportWindow::fillUnread() {
     unread_->setRowCount(int(log_.unread.size()));
     for (int r = 0; r < int(log_.unread.size()); ++r) {
         const UnreadLine& u = log_.unread[size_t(r)];
-        const QStringList cells = {u.file, QString::number(u.lineNumber), u.text, u.reason};
+        const QStringList cells = {QDir::toNativeSeparators(u.file), QString::number(u.lineNumber), u.text, u.reason};
         for (int c = 0; c < cells.size(); ++c) unread_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     unread_->resizeColumnsToContents();
@@ -302,7 +246,7 @@ void ReportWindow::exportCsv() {
     if (path.isEmpty()) return;
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(AttemptsCsv(filter_->shown())) < 0) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Не вдалося записати файл %1").arg(path));
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Не вдалося записати файл %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -9,7 +9,7 @@ class QDateEdit;
 class QTableView;
 class QTableWidget;
 class QTabWidget;
-class QChartView;
+class DayChart;
 
 // The teacher's window over a class's results: every attempt (sortable, filtered
 // by pupil, module and dates), a pupil × module summary, a chart over the dates,
@@ -27,7 +27,7 @@ public:
     QComboBox* moduleChoice() const { return module_; }
     QDateEdit* fromDate() const { return from_; }
     QDateEdit* toDate() const { return to_; }
-    QChartView* chart() const { return chart_; }
+    DayChart* chart() const { return chart_; }
     QString documentHtml() const;
 
 private:
@@ -53,5 +53,5 @@ private:
     QTableView* view_;
     QTableWidget* summary_;
     QTableWidget* unread_;
-    QChartView* chart_;
+    DayChart* chart_;
 };

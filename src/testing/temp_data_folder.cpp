@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "app/data_folder.h"
 #include "core/text_file.h"
@@ -13,6 +16,17 @@ namespace {
 QString tempTemplate() {
     QDir().mkpath(QStringLiteral(M6_TEMP_ROOT));
     return QStringLiteral(M6_TEMP_ROOT "/data-XXXXXX");
+}
+
+bool linkPicture(const QString& from, const QString& to) {
+#ifdef Q_OS_WIN
+    // QFile::link makes a shortcut file on Windows, which no image reader opens: a hard link instead.
+    return CreateHardLinkW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
+                           reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()), nullptr) ||
+           QFile::copy(from, to);
+#else
+    return QFile::link(from, to);
+#endif
 }
 
 void populate(const QString& target) {
@@ -25,7 +39,7 @@ void populate(const QString& target) {
         const QString to = QDir(target).filePath(relative);
         QDir().mkpath(QFileInfo(to).absolutePath());
         // Pictures are only read: a link is enough. Text files may be written.
-        const bool ok = from.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? QFile::link(from, to)
+        const bool ok = from.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? linkPicture(from, to)
                                                                                   : QFile::copy(from, to);
         if (!ok) ADD_FAILURE() << "cannot place " << relative.toStdString() << " in the test folder";
     }
@@ -57,6 +71,9 @@ QStringList TempDataFolder::lines(const QString& systemName) const { return Read
 void TempDataFolder::write(const QString& systemName, const QByteArray& content) const {
     const QString full = file(systemName);
     QDir().mkpath(QFileInfo(full).absolutePath());
+    // A picture here is a link to the build's rendered folder: writing through it
+    // would change that folder for every later test, so the link goes first.
+    QFile::remove(full);
     QFile f(full);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) ADD_FAILURE() << "cannot write " << full.toStdString();
     f.write(content);

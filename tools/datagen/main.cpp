@@ -10,18 +10,21 @@
 // datagen --icons <folder>: renders the desktop menu's icons.
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    const QByteArray mode = argc == 3 ? QByteArray(argv[1]) : QByteArray();
-    if (argc != 2 && mode != "--icons" && mode != "--content") {
+    // The arguments as the system gave them: on Windows a folder under a Cyrillic
+    // user name does not survive the local 8-bit code page of argv.
+    const QStringList args = QCoreApplication::arguments();
+    const QString mode = args.size() == 3 ? args[1] : QString();
+    if (args.size() != 2 && mode != u"--icons" && mode != u"--content") {
         std::fprintf(stderr, "usage: datagen <data folder> | datagen --content <folder> | datagen --icons <folder>\n");
         return 2;
     }
     try {
-        if (argc == 2) {
-            RenderDataFolder(QString::fromLocal8Bit(argv[1]));
-        } else if (mode == "--icons") {
-            RenderIcons(QString::fromLocal8Bit(argv[2]));
+        if (args.size() == 2) {
+            RenderDataFolder(args[1]);
+        } else if (mode == u"--icons") {
+            RenderIcons(args[2]);
         } else {
-            RenderContent(QString::fromLocal8Bit(argv[2]));
+            RenderContent(args[2]);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datagen: %s\n", e.what());
