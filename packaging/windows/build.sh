@@ -22,7 +22,7 @@ step() { echo "== $* ($(($(date +%s) - started)) s)"; }
 cd "$repo"
 source scripts/lib/setup.sh
 packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 nsis icoutils zip
-           xdotool imagemagick ccache)
+           xdotool imagemagick ccache unzip)
 install_missing_packages
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
