@@ -28,13 +28,13 @@ void writeAll(QFile& file, const QByteArray& bytes) {
 // waiter only looks whether the lock is still there (which opens nothing), tries
 // when it is gone, and reads it only now and then, to see through a lock that a
 // program which died left behind.
-bool takeLock(QLockFile& lock, [[maybe_unused]] const QString& lockPath) {
+bool takeLock(QLockFile& lock) {
     QElapsedTimer waited;
     waited.start();
     [[maybe_unused]] qint64 lastRead = -1000;
     for (;;) {
 #ifdef Q_OS_WIN
-        const bool tryNow = !QFileInfo::exists(lockPath) || waited.elapsed() - lastRead >= 100;
+        const bool tryNow = !QFileInfo::exists(lock.fileName()) || waited.elapsed() - lastRead >= 100;
         if (tryNow) lastRead = waited.elapsed();
 #else
         const bool tryNow = true;
@@ -79,10 +79,9 @@ void AppendTextLines(const QString& fullPath, const QStringList& lines) {
     // the log is the only one appending. A program that died holding it leaves a
     // stale lock, which QLockFile takes over (dead process on this computer, or a
     // lock older than any append could take, for one on another computer).
-    const QString lockPath = fullPath + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
+    QLockFile lock(fullPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(kStaleLogLockMs);
-    const bool locked = takeLock(lock, lockPath);
+    const bool locked = takeLock(lock);
     // A folder where no lock can be made (read-only folder, writable log) is
     // appended to as before; a lock held by someone else is never ignored.
     if (!locked && lock.error() != QLockFile::PermissionError) throw ToolkitError(LogBusyMessage());
