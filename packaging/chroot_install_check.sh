@@ -8,31 +8,13 @@ set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 <matematyka6_*.deb> [root folder]" >&2; exit 2; }
 deb=$(readlink -f "$1")
 root=${2:-$(mktemp -d /tmp/m6chroot.XXXXXX)}
-mirror=${MIRROR:-http://deb.debian.org/debian}
 [ -f "$deb" ] || { echo "no such file: $deb" >&2; exit 2; }
-[ "$(id -u)" = 0 ] || { echo "run as root" >&2; exit 2; }
-command -v debootstrap >/dev/null || { echo "install debootstrap first" >&2; exit 2; }
+source "$(dirname "$0")/debian_root.sh"
 
 fails=0
 fail() { echo "FAIL: $*" >&2; fails=$((fails + 1)); }
-cleanup() {
-    umount "$root/dev/pts" 2>/dev/null || true
-    umount "$root/proc" 2>/dev/null || true
-    [ "${KEEP_ROOT:-0}" = 1 ] || rm -rf --one-file-system "$root" "$root.debootstrap.log"
-}
-trap cleanup EXIT
-in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-    DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
-
 start=$(date +%s)
-if [ ! -f "$root/etc/debian_version" ]; then
-    echo "== debootstrap bookworm into $root"
-    debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
-        || { tail "$root.debootstrap.log"; exit 1; }
-fi
-mount -t proc proc "$root/proc"
-mkdir -p "$root/dev/pts" && mount -t devpts -o newinstance devpts "$root/dev/pts"
-cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+open_root
 cp "$deb" "$root/tmp/"
 
 echo "== apt install $(basename "$deb")"

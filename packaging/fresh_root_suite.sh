@@ -10,31 +10,10 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 root=${1:-$(mktemp -d /tmp/m6fresh.XXXXXX)}
-mirror=${MIRROR:-http://deb.debian.org/debian}
-[ "$(id -u)" = 0 ] || { echo "run as root" >&2; exit 2; }
-command -v debootstrap >/dev/null || { echo "install debootstrap first" >&2; exit 2; }
-
-cleanup() {
-    umount "$root/dev/pts" 2>/dev/null || true
-    umount "$root/dev/shm" 2>/dev/null || true
-    umount "$root/proc" 2>/dev/null || true
-    [ "${KEEP_ROOT:-0}" = 1 ] || rm -rf --one-file-system "$root" "$root.debootstrap.log"
-}
-trap cleanup EXIT
-in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
+source "$repo/packaging/debian_root.sh"
 
 start=$(date +%s)
-if [ ! -f "$root/etc/debian_version" ]; then
-    echo "== debootstrap bookworm into $root"
-    debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
-        || { tail "$root.debootstrap.log"; exit 1; }
-fi
-mount -t proc proc "$root/proc"
-mkdir -p "$root/dev/pts" "$root/dev/shm"
-mount -t devpts -o newinstance devpts "$root/dev/pts"
-mount -t tmpfs tmpfs "$root/dev/shm"
-cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+open_root
 
 echo "== a clean clone of $(git -C "$repo" rev-parse --short HEAD) into the root"
 rm -rf "$root/root/matematyka6"

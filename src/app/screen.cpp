@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "app/data_folder.h"
+#include "app/error_box.h"
 #include "app/house_style.h"
 #include "app/layout_dump.h"
 #include "core/errors.h"
@@ -686,6 +687,14 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
         throw ToolkitError(QStringLiteral("Cannot open file \"%1\". Bitmap image is not valid").arg(QDir::toNativeSeparators(full)));
     }
     image->setImageFile(full, systemName);
+}
+
+void Screen::LoadPictureOrReport(Picture* image, const QString& systemName) {
+    try {
+        LoadPicture(image, systemName);
+    } catch (const ToolkitError& error) {
+        ShowErrorBox(error.message());
+    }
 }
 
 // ---- layout dump ----

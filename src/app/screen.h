@@ -114,6 +114,9 @@ public:
     // Loads a bitmap of the data folder by its name ("Deli\01(9).bmp"); a missing
     // or broken file raises "Cannot open file "<full name>". <reason>".
     static void LoadPicture(Picture* image, const QString& systemName);
+    // The same, but a picture that cannot be loaded goes to the error box and
+    // the handler goes on: marking must not stop half way for a picture.
+    static void LoadPictureOrReport(Picture* image, const QString& systemName);
 
     // How ShowModal runs a screen; tests swap it to open screens without blocking.
     using ModalRunner = std::function<void(Screen*)>;

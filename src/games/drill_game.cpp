@@ -1,8 +1,6 @@
 #include "games/drill_game.h"
 
-#include "app/error_box.h"
 #include "app/results_log.h"
-#include "core/errors.h"
 
 DrillGame::DrillGame(const QString& caption, QSize page) : Screen(caption, page) {}
 
@@ -80,10 +78,3 @@ void DrillGame::showFinish() {
                         QStringLiteral(" рівень ") + QString::number(level_);
 }
 
-void DrillGame::LoadPictureOrReport(Picture* image, const QString& name) {
-    try {
-        LoadPicture(image, name);
-    } catch (const ToolkitError& error) {
-        ShowErrorBox(error.message());
-    }
-}

@@ -51,8 +51,6 @@ protected:
     void scoreAnswer(bool right, const QString& stageSeries);
 
 private:
-    // A picture that cannot be loaded is reported and the scoring goes on.
-    static void LoadPictureOrReport(Picture* image, const QString& name);
     // The end of the game on screen and in the attempt: "Поздоровляю!", the time, the log line made.
     void showFinish();
 

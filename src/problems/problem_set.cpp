@@ -1,7 +1,6 @@
 #include "problems/problem_set.h"
 
 #include "app/results_log.h"
-#include "core/errors.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -150,16 +149,6 @@ void ProblemSet::OpenField(QLineEdit* edit) {
     edit->clear();
     edit->setEnabled(true);
     edit->show();
-}
-
-void ProblemSet::LoadPictureOrReport(Picture* image, const QString& name) {
-    // Marking must not stop half way for a picture: the verdict, the mark, the
-    // time and the log line come after it, and the set could never be finished.
-    try {
-        LoadPicture(image, name);
-    } catch (const ToolkitError& error) {
-        ShowErrorBox(error.message());
-    }
 }
 
 void ProblemSet::ShowFraction(int line, int gap, int numLabel, int bar, int denLabel, const QString& num,

@@ -90,8 +90,6 @@ protected:
     // and name their own marks, end through it too.
     void FinishSet(int errors, const QString& markPicture);
 
-    // A picture that cannot be loaded is reported, and the marking goes on.
-    void LoadPictureOrReport(Picture* image, const QString& name);
 
     // For flows built on this one (the stage ladders): the plan, and the start
     // of the attempt record at a first problem they draw themselves.
