@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/error_box.h"
 #include "app/house_style.h"
@@ -61,3 +65,28 @@ void Fail(const QString& what) {
     std::abort();
 }
 }  // namespace fuzz
+
+// Every target makes its scratch folder the working folder at its first input,
+// and libFuzzer reads the rest of a corpus folder after that: a corpus, crash
+// file or artifact prefix given relative to where the run started would no
+// longer be found. So they are made absolute before the run begins.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static std::vector<std::string> kept;
+    static std::vector<char*> args;
+    for (int i = 0; i < *argc; ++i) {
+        std::string arg = (*argv)[i];
+        // A file or folder, or a flag naming one; any other flag is kept as it is.
+        for (const std::string flag : {"-artifact_prefix=", "-exact_artifact_path=", ""}) {
+            if (i == 0 || arg.compare(0, flag.size(), flag) != 0) continue;
+            const std::string value = arg.substr(flag.size());
+            if (!value.empty() && value.front() != '/' && (!flag.empty() || value.front() != '-'))
+                arg = flag + (std::filesystem::current_path() / value).string();
+            break;
+        }
+        kept.push_back(arg);
+    }
+    for (std::string& arg : kept) args.push_back(arg.data());
+    args.push_back(nullptr);
+    *argv = args.data();
+    return 0;
+}
