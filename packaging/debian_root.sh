@@ -20,6 +20,8 @@ open_root() {
         debootstrap --variant=minbase bookworm "$root" "${MIRROR:-http://deb.debian.org/debian}" \
             >"$root.debootstrap.log" 2>&1 || { tail "$root.debootstrap.log"; exit 1; }
     fi
+    # A folder from mktemp -d is 0700: as /, it would shut out every user but root.
+    chmod 755 "$root"
     mount -t proc proc "$root/proc"
     mkdir -p "$root/dev/pts" "$root/dev/shm"
     mount -t devpts -o newinstance devpts "$root/dev/pts"
