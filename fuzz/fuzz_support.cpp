@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -73,15 +72,17 @@ void Fail(const QString& what) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static std::vector<std::string> kept;
     static std::vector<char*> args;
+    const auto absolute = [](const std::string& path) {
+        return path.empty() || path.front() == '/' ? path : (std::filesystem::current_path() / path).string();
+    };
     for (int i = 0; i < *argc; ++i) {
         std::string arg = (*argv)[i];
-        // A file or folder, or a flag naming one; any other flag is kept as it is.
-        for (const std::string flag : {"-artifact_prefix=", "-exact_artifact_path=", ""}) {
-            if (i == 0 || arg.compare(0, flag.size(), flag) != 0) continue;
-            const std::string value = arg.substr(flag.size());
-            if (!value.empty() && value.front() != '/' && (!flag.empty() || value.front() != '-'))
-                arg = flag + (std::filesystem::current_path() / value).string();
-            break;
+        if (i > 0 && !arg.starts_with('-')) {
+            arg = absolute(arg);  // a corpus folder or an input file
+        } else {
+            for (const std::string flag : {"-artifact_prefix=", "-exact_artifact_path="}) {
+                if (arg.starts_with(flag)) arg = flag + absolute(arg.substr(flag.size()));
+            }
         }
         kept.push_back(arg);
     }

@@ -690,11 +690,7 @@ void Screen::LoadPicture(Picture* image, const QString& systemName) {
 }
 
 void Screen::LoadPictureOrReport(Picture* image, const QString& systemName) {
-    try {
-        LoadPicture(image, systemName);
-    } catch (const ToolkitError& error) {
-        ShowErrorBox(error.message());
-    }
+    RunGuarded([&] { LoadPicture(image, systemName); });
 }
 
 // ---- layout dump ----

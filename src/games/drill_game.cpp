@@ -77,4 +77,3 @@ void DrillGame::showFinish() {
     attempt_.logLine += QString::number(errors_) + QStringLiteral(" час виконання ") + seconds + QStringLiteral(" c ") +
                         QStringLiteral(" рівень ") + QString::number(level_);
 }
-

@@ -90,7 +90,6 @@ protected:
     // and name their own marks, end through it too.
     void FinishSet(int errors, const QString& markPicture);
 
-
     // For flows built on this one (the stage ladders): the plan, and the start
     // of the attempt record at a first problem they draw themselves.
     const ProblemSetPlan& plan() const { return plan_; }
